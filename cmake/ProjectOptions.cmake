@@ -1,0 +1,24 @@
+# Compiler settings shared by every target of the project.
+#
+# The program is ANSI: every text is code page 936. Sources are UTF-8, so
+# string literals are compiled to GBK bytes.
+function(rollcall_target_options target)
+  target_compile_features(${target} PUBLIC cxx_std_17)
+  target_compile_definitions(${target} PUBLIC
+    WINVER=0x0601 _WIN32_WINNT=0x0601 STRICT NOMINMAX)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE
+      /W4 /source-charset:utf-8 /execution-charset:.936 /EHsc)
+  else()
+    target_compile_options(${target} PRIVATE
+      -Wall -Wextra -finput-charset=UTF-8 -fexec-charset=GBK)
+  endif()
+endfunction()
+
+# Links an executable so it runs on a bare Windows without MinGW's DLLs.
+function(rollcall_static_exe target)
+  rollcall_target_options(${target})
+  if(MINGW)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
+endfunction()

@@ -1,0 +1,49 @@
+// Reading pixels back from windows and device contexts, and saving them as PNG.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// A 32-bit top-down copy of some pixels; colours as COLORREF (red in the low byte).
+class Pixels {
+ public:
+  Pixels() = default;
+  Pixels(int width, int height) : width_(width), height_(height), data_(size_t(width) * height) {}
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  bool empty() const { return data_.empty(); }
+  COLORREF at(int x, int y) const;
+  uint32_t raw(int x, int y) const { return data_[size_t(y) * width_ + x]; }  // 0xAARRGGBB
+  uint32_t* data() { return data_.data(); }
+
+  // Writes a PNG file (through GDI+); returns false on failure.
+  bool SavePng(const std::string& path) const;
+
+ private:
+  int width_ = 0, height_ = 0;
+  std::vector<uint32_t> data_;
+};
+
+// Copies a rectangle of a device context.
+Pixels CaptureDC(HDC dc, int x, int y, int width, int height);
+// Copies the window as it is on the screen (window rectangle, from the screen DC).
+Pixels CaptureWindowFromScreen(HWND window);
+// Copies the client area through the window's own DC.
+Pixels CaptureClient(HWND window);
+
+// Handles every pending message, then keeps doing so for `ms` milliseconds.
+void PumpFor(unsigned ms);
+
+// Distance between two colours: the largest difference of one channel.
+int ColourDistance(COLORREF a, COLORREF b);
+
+// Folder the test writes its pictures to (the test's working folder).
+std::string OutputPath(const std::string& file_name);
+
+}  // namespace testing_support
