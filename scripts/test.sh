@@ -6,16 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 
 "$root/scripts/build.sh"
-
-source "$root/scripts/wine-env.sh" "$build"
-wine_prepare
-wine_server_start
-trap wine_server_stop EXIT
-
-set +e
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-  ctest --test-dir "$build" --output-on-failure "$@"
-status=$?
-set -e
+status=0
+"$root/scripts/in-wine-display.sh" "$build" \
+  ctest --test-dir "$build" --output-on-failure "$@" || status=$?
 echo "Screenshots and test files: $build/test-output"
 exit $status

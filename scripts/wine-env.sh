@@ -3,7 +3,7 @@
 # Exports WINEPREFIX, LANG, WINEDEBUG and defines wine_prepare, wine_server_start,
 # wine_server_stop.
 
-export WINEPREFIX="$1/wineprefix"
+export WINEPREFIX="$(cd "$1" && pwd)/wineprefix"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export LANG=zh_CN.UTF-8

@@ -1,0 +1,16 @@
+// GDI+ start-up and shutdown for the whole process. Shutdown happens at most
+// once per start-up, whoever asks first.
+#pragma once
+
+#include <windows.h>
+
+namespace platform {
+
+// GdiplusStartup (version 1, no callbacks); the token is kept here.
+void StartGdiplus();
+// GdiplusShutdown with the kept token, which is then cleared; does nothing
+// when there is no token.
+void ShutdownGdiplus();
+ULONG_PTR GdiplusToken();
+
+}  // namespace platform

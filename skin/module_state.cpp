@@ -1,0 +1,28 @@
+#include "skin/module_state.h"
+
+#include "skin/registry.h"
+
+namespace skin {
+
+ModuleState Module;
+HICON ModuleIcon = nullptr;
+
+void InitSkinModule() {
+  SkinnedWindows().clear();
+  Surfaces().clear();
+}
+
+void ExitSkinModule() {
+  SkinnedWindows().clear();
+  Surfaces().clear();
+}
+
+void SetModuleDefaults() {
+  Module.FirstSizePending = true;
+  Module.SkinChildControls = true;
+  Module.Translucency = 160;
+  Module.AccentColour = 0xDDCA22;  // #22CADD
+  Module.TrackOption = true;
+}
+
+}  // namespace skin

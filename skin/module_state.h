@@ -1,0 +1,46 @@
+// State shared by everything the skin engine does: the theme, the switches,
+// the registry of skinned windows and the captured surfaces.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace skin {
+
+struct SkinnedWindow;
+
+struct Surface {
+  HDC dc = nullptr;
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ previous = nullptr;
+};
+
+// Colours are red | green << 8 | blue << 16.
+struct ModuleState {
+  bool FirstSizePending = false;
+  bool SkinChildControls = false;
+  int32_t Translucency = 0;
+  uint32_t AccentColour = 0;
+  bool TrackOption = false;
+  uint32_t ThemeColour = 0;
+  bool TranslucencyGiven = false;
+  int32_t BackgroundMode = 0;
+  std::vector<uint8_t> BackgroundImage;
+};
+
+extern ModuleState Module;
+
+// The program's icon, drawn at the left of skinned titles. The engine's
+// Destroy destroys it.
+extern HICON ModuleIcon;
+
+// Creates the registry of skinned windows and the surface list, empty.
+void InitSkinModule();
+// Frees both lists with every record they hold.
+void ExitSkinModule();
+// The defaults the application sets once GDI+ runs and the icon is loaded.
+void SetModuleDefaults();
+
+}  // namespace skin
