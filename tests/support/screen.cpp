@@ -13,14 +13,14 @@ COLORREF Pixels::at(int x, int y) const {
 }
 
 namespace {
-bool PngEncoder(CLSID* clsid) {
+bool EncoderFor(const GUID& format, CLSID* clsid) {
   UINT count = 0, size = 0;
   if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0) return false;
   std::vector<uint8_t> block(size);
   auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(block.data());
   if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok) return false;
   for (UINT i = 0; i < count; ++i) {
-    if (codecs[i].FormatID == Gdiplus::ImageFormatPNG) {
+    if (codecs[i].FormatID == format) {
       *clsid = codecs[i].Clsid;
       return true;
     }
@@ -34,7 +34,7 @@ bool Pixels::SavePng(const std::string& path) const {
   Gdiplus::Bitmap bitmap(width_, height_, width_ * 4, PixelFormat32bppRGB,
                          reinterpret_cast<BYTE*>(const_cast<uint32_t*>(data_.data())));
   CLSID clsid;
-  if (!PngEncoder(&clsid)) return false;
+  if (!EncoderFor(Gdiplus::ImageFormatPNG, &clsid)) return false;
   std::wstring wide(path.begin(), path.end());
   return bitmap.Save(wide.c_str(), &clsid, nullptr) == Gdiplus::Ok;
 }
@@ -95,6 +95,49 @@ int ColourDistance(COLORREF a, COLORREF b) {
   int d = std::abs(int(GetRValue(a)) - int(GetRValue(b)));
   d = std::max(d, std::abs(int(GetGValue(a)) - int(GetGValue(b))));
   return std::max(d, std::abs(int(GetBValue(a)) - int(GetBValue(b))));
+}
+
+std::vector<uint8_t> SolidJpeg(int width, int height, COLORREF colour) {
+  Gdiplus::Bitmap bitmap(width, height, PixelFormat32bppARGB);
+  {
+    Gdiplus::Graphics g(&bitmap);
+    g.Clear(Gdiplus::Color(255, GetRValue(colour), GetGValue(colour), GetBValue(colour)));
+  }
+  CLSID clsid;
+  if (!EncoderFor(Gdiplus::ImageFormatJPEG, &clsid)) return {};
+  IStream* stream = nullptr;
+  if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, &stream))) return {};
+  std::vector<uint8_t> bytes;
+  if (bitmap.Save(stream, &clsid, nullptr) == Gdiplus::Ok) {
+    HGLOBAL block = nullptr;
+    ::GetHGlobalFromStream(stream, &block);
+    STATSTG stat{};
+    stream->Stat(&stat, STATFLAG_NONAME);
+    const uint8_t* data = static_cast<const uint8_t*>(::GlobalLock(block));
+    bytes.assign(data, data + stat.cbSize.LowPart);
+    ::GlobalUnlock(block);
+  }
+  stream->Release();
+  return bytes;
+}
+
+std::vector<uint8_t> WithJpegSize(std::vector<uint8_t> jpeg, int width, int height) {
+  // Markers: FF xx, then a 16-bit length; SOF0..SOF2 hold height and width
+  // at offsets 5 and 7 from the marker.
+  for (size_t i = 2; i + 9 < jpeg.size();) {
+    if (jpeg[i] != 0xFF) break;
+    uint8_t marker = jpeg[i + 1];
+    size_t length = (size_t(jpeg[i + 2]) << 8) | jpeg[i + 3];
+    if (marker >= 0xC0 && marker <= 0xC2) {
+      jpeg[i + 5] = uint8_t(height >> 8);
+      jpeg[i + 6] = uint8_t(height);
+      jpeg[i + 7] = uint8_t(width >> 8);
+      jpeg[i + 8] = uint8_t(width);
+      break;
+    }
+    i += 2 + length;
+  }
+  return jpeg;
 }
 
 std::string OutputPath(const std::string& file_name) {

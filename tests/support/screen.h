@@ -43,6 +43,11 @@ void PumpFor(unsigned ms);
 // Distance between two colours: the largest difference of one channel.
 int ColourDistance(COLORREF a, COLORREF b);
 
+// A JPEG of one colour, encoded with GDI+.
+std::vector<uint8_t> SolidJpeg(int width, int height, COLORREF colour);
+// The same JPEG with the frame size in its start-of-frame header replaced.
+std::vector<uint8_t> WithJpegSize(std::vector<uint8_t> jpeg, int width, int height);
+
 // Folder the test writes its pictures to (the test's working folder).
 std::string OutputPath(const std::string& file_name);
 

@@ -1,0 +1,41 @@
+// The program's state. Everything lives for the whole run and is touched only
+// on the user-interface thread.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace skin { class SkinEngine; }
+
+namespace app {
+
+// Names from ming.txt. Member k (one-based, as the photo k.jpg) is Roster[k - 1];
+// use RosterName(k).
+extern std::vector<std::string> Roster;
+extern int32_t RosterCount;
+
+// Draw settings from pz.ini; 0 until the main window's creation has read them.
+extern int32_t TotalCount;
+extern int32_t Phase1Count;
+extern int32_t Phase2Count;
+extern int32_t Phase1IntervalMs;
+extern int32_t Phase2IntervalMs;
+
+// Step counter shared by both phases and every draw; compared with TotalCount.
+extern int32_t RunningCount;
+
+// 0 = no draw has ended yet, 1 = the last draw ended, 2 = stop requested.
+enum : int32_t { kNoDrawEnded = 0, kDrawEnded = 1, kStopRequested = 2 };
+extern int32_t StopFlag;
+
+// The one skin engine.
+extern std::unique_ptr<skin::SkinEngine> SkinEngine;
+
+// One-based access to the roster.
+const std::string& RosterName(int32_t k);
+
+}  // namespace app

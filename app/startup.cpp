@@ -1,0 +1,81 @@
+#include "app/startup.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <float.h>
+
+#include "app/globals.h"
+#include "app/main_window.h"
+#include "platform/gdiplus_session.h"
+#include "skin/module_state.h"
+#include "skin/skin_engine.h"
+
+namespace app {
+namespace {
+
+constexpr WORD kNumberedIconId = 129;
+constexpr char kIconName[] = "DEFAULT_ICON";
+
+// Runs the exit routines when the message loop is over, however Main leaves.
+class ShutdownOnExit {
+ public:
+  ~ShutdownOnExit() {
+    ExitApplicationModule();
+    skin::ExitSkinModule();
+  }
+};
+
+void PrepareRuntime() {
+  _fpreset();  // the floating-point unit in its default state
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+}
+
+void RunMessageLoop() {
+  MSG msg;
+  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace
+
+void InitApplicationModule() {
+  Roster.clear();
+  RosterCount = 0;
+  SkinEngine = std::make_unique<skin::SkinEngine>();
+}
+
+void StartApplication() {
+  platform::StartGdiplus();
+  HINSTANCE self = ::GetModuleHandleA(nullptr);
+  HICON icon = ::LoadIconA(self, MAKEINTRESOURCEA(kNumberedIconId));
+  if (!icon) icon = ::LoadIconA(self, kIconName);
+  skin::ModuleIcon = icon;
+  skin::SetModuleDefaults();
+}
+
+void ExitApplicationModule() {
+  Roster.clear();
+  Roster.shrink_to_fit();
+  RosterCount = 0;
+  if (SkinEngine) {
+    SkinEngine->Destroy();
+    SkinEngine.reset();
+  }
+}
+
+int Main() {
+  PrepareRuntime();
+  InitApplicationModule();
+  skin::InitSkinModule();
+  ShutdownOnExit shutdown;
+  StartApplication();
+  CreateMainWindow();
+  RunMessageLoop();
+  return 0;
+}
+
+}  // namespace app

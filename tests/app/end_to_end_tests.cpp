@@ -1,0 +1,203 @@
+// Runs the real rollcall.exe in a fresh class folder and drives it from
+// outside, as a user would: through its window messages only.
+#include <windows.h>
+#include <objbase.h>
+#include <gdiplus.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "app/main_window.h"
+#include "tests/app/temp_class_folder.h"
+#include "tests/support/screen.h"
+
+namespace {
+
+std::string g_programPath;  // from the command line
+
+// A path handed over from the build (possibly a Unix path under Wine).
+std::string WindowsPath(std::string path) {
+  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+  for (char& ch : path)
+    if (ch == '/') ch = '\\';
+  return path;
+}
+
+struct FoundWindow {
+  DWORD pid;
+  HWND window;
+};
+
+BOOL CALLBACK FindByProcess(HWND w, LPARAM lp) {
+  auto* f = reinterpret_cast<FoundWindow*>(lp);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(w, &pid);
+  char cls[64] = {};
+  ::GetClassNameA(w, cls, sizeof cls);
+  if (pid == f->pid && std::string(cls) == app::kMainWindowClass) {
+    f->window = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// An INI reader of our own: section -> key -> value, from the file's bytes.
+using Ini = std::map<std::string, std::map<std::string, std::string>>;
+Ini ReadIni(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  Ini ini;
+  std::string section, line;
+  std::istringstream lines(s.str());
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+      section = line.substr(1, line.size() - 2);
+      ini[section];
+    } else if (size_t eq = line.find('='); eq != std::string::npos) {
+      ini[section][line.substr(0, eq)] = line.substr(eq + 1);
+    }
+  }
+  return ini;
+}
+
+class RunningProgram {
+ public:
+  explicit RunningProgram(const std::string& folder) {
+    std::string exe = folder + "\\rollcall.exe";
+    EXPECT_TRUE(::CopyFileA(WindowsPath(g_programPath).c_str(), exe.c_str(), FALSE))
+        << WindowsPath(g_programPath);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string command = "\"" + exe + "\"";
+    if (!::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &si, &pi_))
+      return;
+    ::WaitForInputIdle(pi_.hProcess, 10000);
+    FoundWindow found{pi_.dwProcessId, nullptr};
+    for (int i = 0; i < 200 && !found.window; ++i) {
+      ::EnumWindows(FindByProcess, reinterpret_cast<LPARAM>(&found));
+      if (!found.window) ::Sleep(50);
+    }
+    window_ = found.window;
+  }
+  ~RunningProgram() {
+    if (pi_.hProcess) {
+      if (::WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) ::TerminateProcess(pi_.hProcess, 1);
+      ::CloseHandle(pi_.hProcess);
+      ::CloseHandle(pi_.hThread);
+    }
+  }
+  HWND window() const { return window_; }
+  HWND Control(int id) const { return ::GetDlgItem(window_, id); }
+  HWND Label() const { return ::GetDlgItem(Control(app::kGroupBoxId), app::kLabelId); }
+
+  std::string LabelText() const {
+    char buffer[256] = {};
+    DWORD_PTR n = 0;
+    ::SendMessageTimeoutA(Label(), WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
+                          SMTO_ABORTIFHUNG, 2000, &n);
+    return buffer;
+  }
+  void Click(int id) const { ::PostMessageA(Control(id), BM_CLICK, 0, 0); }
+
+  // True when the program ended by itself within `ms`; its exit code in *code.
+  bool WaitForExit(DWORD ms, DWORD* code) const {
+    if (::WaitForSingleObject(pi_.hProcess, ms) != WAIT_OBJECT_0) return false;
+    ::GetExitCodeProcess(pi_.hProcess, code);
+    return true;
+  }
+
+ private:
+  PROCESS_INFORMATION pi_{};
+  HWND window_ = nullptr;
+};
+
+TEST(EndToEnd, StartDrawsNamesStopEndsItAndADoubleClickQuits) {
+  TempClassFolder folder("e2e_draw");
+  const std::set<std::string> names = {"赵一", "钱二", "孙三", "李四", "周五"};
+  folder.WriteFile("ming.txt", std::string("赵一\r\n钱二\r\n孙三\r\n李四\r\n周五\r\n"));
+  folder.WriteFile("img\\1.jpg", testing_support::SolidJpeg(120, 80, RGB(30, 90, 200)));
+  // Passes repeat (each reaches 6 >= 5) until Stop.
+  folder.WriteFile("pz.ini",
+                   "[循环次数]\r\n次数=5\r\n[循环两遍]\r\n第一次循环多少次=2\r\n第二次循环多少次=3\r\n"
+                   "[一次时间]\r\n第一次循环间隔=40\r\n[两次时间]\r\n第二次循环间隔=40\r\n");
+
+  RunningProgram program(folder.path());
+  ASSERT_NE(program.window(), nullptr);
+  EXPECT_EQ(program.LabelText(), "青禾");
+
+  program.Click(app::kStartButtonId);
+  std::set<std::string> shown;
+  for (int i = 0; i < 60; ++i) {
+    ::Sleep(25);
+    shown.insert(program.LabelText());
+  }
+  shown.erase("青禾");
+  EXPECT_GE(shown.size(), 2u);  // names keep changing
+  for (const std::string& n : shown) EXPECT_TRUE(names.count(n)) << n;
+  testing_support::CaptureWindowFromScreen(program.window())
+      .SavePng(testing_support::OutputPath("e2e_during_draw.png"));
+
+  program.Click(app::kStopButtonId);
+  // After Stop the draw ends within a few steps and the name stays.
+  ::Sleep(600);
+  const std::string settled = program.LabelText();
+  ::Sleep(400);
+  EXPECT_EQ(program.LabelText(), settled);
+  EXPECT_TRUE(names.count(settled)) << settled;
+
+  ::PostMessageA(program.window(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 390));
+  DWORD code = 99;
+  ASSERT_TRUE(program.WaitForExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+}
+
+TEST(EndToEnd, FirstStartCreatesTheSettingsFile) {
+  TempClassFolder folder("e2e_first_start");
+  RunningProgram program(folder.path());
+  ASSERT_NE(program.window(), nullptr);
+  ::PostMessageA(program.window(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 390));
+  DWORD code = 99;
+  ASSERT_TRUE(program.WaitForExit(10000, &code));
+
+  Ini ini = ReadIni(folder.path() + "\\pz.ini");
+  EXPECT_EQ(ini.size(), 5u);
+  EXPECT_EQ(ini["循环次数"]["次数"], "15");
+  EXPECT_EQ(ini["循环两遍"]["第一次循环多少次"], "1");
+  EXPECT_EQ(ini["循环两遍"]["第二次循环多少次"], "5");
+  EXPECT_EQ(ini["一次时间"]["第一次循环间隔"], "1000");
+  EXPECT_EQ(ini["两次时间"]["第二次循环间隔"], "1000");
+  EXPECT_EQ(ini["说明情况:"]["说明:"], "循环次数 是两个次数加起来总数, 间隔时间是 1000=一秒");
+}
+
+TEST(EndToEnd, AnEmptyClassFolderStartsAndStartDoesNothing) {
+  TempClassFolder folder("e2e_empty");  // no ming.txt, no img pictures
+  RunningProgram program(folder.path());
+  ASSERT_NE(program.window(), nullptr);
+  program.Click(app::kStartButtonId);
+  ::Sleep(300);
+  EXPECT_EQ(program.LabelText(), "青禾");
+  program.Click(app::kStopButtonId);
+  ::PostMessageA(program.window(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 390));
+  DWORD code = 99;
+  EXPECT_TRUE(program.WaitForExit(10000, &code));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc > 1) g_programPath = argv[1];
+  Gdiplus::GdiplusStartupInput input;
+  ULONG_PTR token = 0;
+  Gdiplus::GdiplusStartup(&token, &input, nullptr);  // screenshots are saved through GDI+
+  int result = RUN_ALL_TESTS();
+  Gdiplus::GdiplusShutdown(token);
+  return result;
+}
