@@ -7,6 +7,13 @@ namespace skin {
 ModuleState Module;
 HICON ModuleIcon = nullptr;
 
+namespace {
+DeactivationHandler g_onDeactivated = nullptr;
+}
+
+void SetDeactivationHandler(DeactivationHandler handler) { g_onDeactivated = handler; }
+DeactivationHandler GetDeactivationHandler() { return g_onDeactivated; }
+
 void InitSkinModule() {
   SkinnedWindows().clear();
   Surfaces().clear();

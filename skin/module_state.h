@@ -36,6 +36,12 @@ extern ModuleState Module;
 // Destroy destroys it.
 extern HICON ModuleIcon;
 
+// Run by every skinned window's frame when the application loses
+// activation; the application installs it (null: nothing happens).
+using DeactivationHandler = void (*)();
+void SetDeactivationHandler(DeactivationHandler handler);
+DeactivationHandler GetDeactivationHandler();
+
 // Creates the registry of skinned windows and the surface list, empty.
 void InitSkinModule();
 // Frees both lists with every record they hold.
