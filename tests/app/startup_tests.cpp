@@ -1,0 +1,60 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "app/startup.h"
+#include "platform/gdiplus_session.h"
+#include "skin/module_state.h"
+#include "skin/skin_engine.h"
+
+namespace {
+
+TEST(Startup, BuildsTheEngineLoadsTheNamedIconAndSetsTheDefaults) {
+  app::InitApplicationModule();
+  ASSERT_NE(app::SkinEngine, nullptr);
+  EXPECT_EQ(skin::Module.ThemeColour, ::GetSysColor(COLOR_BTNFACE));
+  EXPECT_TRUE(app::Roster.empty());
+
+  app::StartApplication();
+  EXPECT_NE(platform::GdiplusToken(), 0u);
+  // There is no icon numbered 129: the icon comes from DEFAULT_ICON.
+  EXPECT_EQ(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(129)), nullptr);
+  ASSERT_NE(skin::ModuleIcon, nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(::GetIconInfo(skin::ModuleIcon, &info));
+  BITMAP colour{};
+  ::GetObjectA(info.hbmColor, sizeof colour, &colour);
+  EXPECT_EQ(colour.bmWidth, ::GetSystemMetrics(SM_CXICON));
+  ::DeleteObject(info.hbmColor);
+  ::DeleteObject(info.hbmMask);
+  // The icon carries small and large pictures.
+  for (int size : {16, 32, 48}) {
+    HANDLE icon = ::LoadImageA(::GetModuleHandleA(nullptr), "DEFAULT_ICON", IMAGE_ICON, size, size, 0);
+    EXPECT_NE(icon, nullptr) << size;
+    ::DestroyIcon(static_cast<HICON>(icon));
+  }
+  EXPECT_TRUE(skin::Module.FirstSizePending);
+  EXPECT_TRUE(skin::Module.SkinChildControls);
+  EXPECT_EQ(skin::Module.Translucency, 160);
+  EXPECT_EQ(skin::Module.AccentColour, 0xDDCA22u);
+  EXPECT_TRUE(skin::Module.TrackOption);
+}
+
+TEST(Startup, ShutdownFreesTheRosterAndShutsGdiplusDownOnce) {
+  app::InitApplicationModule();
+  app::StartApplication();
+  app::Roster = {"甲", "乙"};
+  app::RosterCount = 2;
+
+  app::ExitApplicationModule();
+  EXPECT_TRUE(app::Roster.empty());
+  EXPECT_EQ(app::RosterCount, 0);
+  EXPECT_EQ(app::SkinEngine, nullptr);
+  EXPECT_EQ(skin::ModuleIcon, nullptr);
+  EXPECT_EQ(platform::GdiplusToken(), 0u);
+  platform::ShutdownGdiplus();  // a second shutdown finds no token and does nothing
+  EXPECT_EQ(platform::GdiplusToken(), 0u);
+}
+
+}  // namespace
