@@ -55,11 +55,11 @@ def _stop_lookup(stops, t):
     return stops[-1][1]
 
 
-def _stops(spec):
+def _stops(colours):
     """Accept [(t, colour), ...] or (colour0, colour1)."""
-    if len(spec) == 2 and len(spec[0]) == 4 and not isinstance(spec[0][1], tuple):
-        return [(0.0, spec[0]), (1.0, spec[1])]
-    return list(spec)
+    if len(colours) == 2 and len(colours[0]) == 4 and not isinstance(colours[0][1], tuple):
+        return [(0.0, colours[0]), (1.0, colours[1])]
+    return list(colours)
 
 
 class Linear:
