@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "graphics/stubbed_functions.h"
 #include "graphics/text.h"
 
 namespace graphics {
@@ -319,6 +320,7 @@ bool Graphics::DrawPolygonI(const Pen& pen, const std::vector<Point>& points) {
 }
 
 bool Graphics::DrawPath(const Pen& pen, const Path& path) {
+  if (detail::Missing(path.GetNative())) return false;
   return Record(GdipDrawPath(native_, pen.GetNative(), path.GetNative()));
 }
 
@@ -427,6 +429,7 @@ bool Graphics::FillPieI(const Brush& brush, int x, int y, int width, int height,
 }
 
 bool Graphics::FillPath(const Brush& brush, const Path& path) {
+  if (detail::Missing(path.GetNative())) return false;
   return Record(GdipFillPath(native_, brush.GetNative(), path.GetNative()));
 }
 
@@ -645,6 +648,7 @@ bool Graphics::EnumerateMetafileDestPoints(const Image& metafile,
                                            const std::vector<PointF>& destination,
                                            EnumerateMetafileProc callback, void* data,
                                            GpImageAttributes* attributes) {
+  if (detail::IsStubbedOut("GdipEnumerateMetafileDestPoints")) return Record(NotImplemented);
   return Record(GdipEnumerateMetafileDestPoints(native_, MetafileOf(metafile), destination.data(),
                                                 int(destination.size()), callback, data,
                                                 attributes));
@@ -654,6 +658,7 @@ bool Graphics::EnumerateMetafileDestPointsI(const Image& metafile,
                                             const std::vector<Point>& destination,
                                             EnumerateMetafileProc callback, void* data,
                                             GpImageAttributes* attributes) {
+  if (detail::IsStubbedOut("GdipEnumerateMetafileDestPointsI")) return Record(NotImplemented);
   return Record(GdipEnumerateMetafileDestPointsI(native_, MetafileOf(metafile),
                                                  destination.data(), int(destination.size()),
                                                  callback, data, attributes));
@@ -677,6 +682,7 @@ bool Graphics::EnumerateMetafileSrcRectDestPoint(const Image& metafile, const Po
                                                  const RectF& source, Unit source_unit,
                                                  EnumerateMetafileProc callback, void* data,
                                                  GpImageAttributes* attributes) {
+  if (detail::IsStubbedOut("GdipEnumerateMetafileSrcRectDestPoint")) return Record(NotImplemented);
   return Record(GdipEnumerateMetafileSrcRectDestPoint(native_, MetafileOf(metafile), destination,
                                                       source, source_unit, callback, data,
                                                       attributes));
@@ -686,6 +692,7 @@ bool Graphics::EnumerateMetafileSrcRectDestPointI(const Image& metafile, const P
                                                   const Rect& source, Unit source_unit,
                                                   EnumerateMetafileProc callback, void* data,
                                                   GpImageAttributes* attributes) {
+  if (detail::IsStubbedOut("GdipEnumerateMetafileSrcRectDestPointI")) return Record(NotImplemented);
   return Record(GdipEnumerateMetafileSrcRectDestPointI(native_, MetafileOf(metafile), destination,
                                                        source, source_unit, callback, data,
                                                        attributes));
@@ -706,6 +713,7 @@ bool Graphics::EnumerateMetafileSrcRectDestPointsI(const Image& metafile,
                                                    const Rect& source, Unit source_unit,
                                                    EnumerateMetafileProc callback, void* data,
                                                    GpImageAttributes* attributes) {
+  if (detail::IsStubbedOut("GdipEnumerateMetafileSrcRectDestPointsI")) return Record(NotImplemented);
   return Record(GdipEnumerateMetafileSrcRectDestPointsI(
       native_, MetafileOf(metafile), destination.data(), int(destination.size()), source,
       source_unit, callback, data, attributes));
@@ -794,6 +802,7 @@ bool Graphics::IsClipEmpty(bool& empty) const {
 }
 
 bool Graphics::IsVisibleClipEmpty(bool& empty) const {
+  if (detail::Missing(native_)) return false;
   BOOL result = FALSE;
   return Answer(GdipIsVisibleClipEmpty(native_, &result), result, empty);
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "graphics/stubbed_functions.h"
 #include "graphics/text.h"
 
 namespace graphics {
@@ -71,6 +72,7 @@ bool Image::GetEncoderParameterList(const std::string& format,
   UINT size = 0;
   if (!Record(GdipGetEncoderParameterListSize(native_, &*clsid, &size)) || size == 0) return false;
   // Eight-byte aligned: the block holds pointers and 64-bit values.
+  if (detail::IsStubbedOut("GdipGetEncoderParameterList")) return Record(NotImplemented);
   std::vector<uint64_t> block((size + 7) / 8);
   auto* params = reinterpret_cast<EncoderParameters*>(block.data());
   if (!Record(GdipGetEncoderParameterList(native_, &*clsid, size, params))) return false;

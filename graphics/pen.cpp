@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "graphics/stubbed_functions.h"
+
 namespace graphics {
 
 using namespace Gdiplus;
@@ -57,7 +59,10 @@ Unit Pen::GetPenUnit() const {
   return Record(GdipGetPenUnit(native_, &unit)) ? unit : UnitWorld;
 }
 
-bool Pen::SetPenUnit(Unit unit) { return Record(GdipSetPenUnit(native_, unit)); }
+bool Pen::SetPenUnit(Unit unit) {
+  if (detail::IsStubbedOut("GdipSetPenUnit")) return Record(NotImplemented);
+  return Record(GdipSetPenUnit(native_, unit));
+}
 
 bool Pen::SetPenLineCap197819(LineCap start, LineCap end, DashCap dash) {
   return Record(GdipSetPenLineCap197819(native_, start, end, dash));
@@ -105,19 +110,23 @@ LineJoin Pen::GetPenLineJoin() const {
 }
 
 bool Pen::SetPenCustomStartCap(GpCustomLineCap* cap) {
+  if (detail::Missing(native_)) return false;
   return Record(GdipSetPenCustomStartCap(native_, cap));
 }
 
 GpCustomLineCap* Pen::GetPenCustomStartCap() const {
+  if (detail::Missing(native_)) return {};
   GpCustomLineCap* cap = nullptr;
   return Record(GdipGetPenCustomStartCap(native_, &cap)) ? cap : nullptr;
 }
 
 bool Pen::SetPenCustomEndCap(GpCustomLineCap* cap) {
+  if (detail::Missing(native_)) return false;
   return Record(GdipSetPenCustomEndCap(native_, cap));
 }
 
 GpCustomLineCap* Pen::GetPenCustomEndCap() const {
+  if (detail::Missing(native_)) return {};
   GpCustomLineCap* cap = nullptr;
   return Record(GdipGetPenCustomEndCap(native_, &cap)) ? cap : nullptr;
 }

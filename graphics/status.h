@@ -36,6 +36,11 @@ void Free(void* block);
 namespace detail {
 // Stores `status` as the last status; true when it is Ok.
 bool Record(Gdiplus::Status status);
+// For the few GDI+ functions that do not check their object everywhere:
+// records InvalidParameter and answers true when `native` is null.
+inline bool Missing(const void* native) {
+  return native == nullptr && !Record(Gdiplus::InvalidParameter);
+}
 void CountCreated();
 void CountDeleted();
 }  // namespace detail
