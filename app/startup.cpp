@@ -7,6 +7,7 @@
 
 #include "app/globals.h"
 #include "app/main_window.h"
+#include "app/trimmer.h"
 #include "platform/gdiplus_session.h"
 #include "skin/module_state.h"
 #include "skin/skin_engine.h"
@@ -55,6 +56,7 @@ void StartApplication() {
   if (!icon) icon = ::LoadIconA(self, kIconName);
   skin::ModuleIcon = icon;
   skin::SetModuleDefaults();
+  skin::SetDeactivationHandler(StartTrimmer);
 }
 
 void ExitApplicationModule() {
