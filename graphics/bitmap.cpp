@@ -149,6 +149,18 @@ bool Bitmap::BitmapApplyEffect(CGpEffect* effect, RECT* area, bool use_aux_data,
   return Record(apply(GetNative(), effect, area, use_aux_data, aux_data, aux_data_size));
 }
 
+namespace {
+// The lossless turn of GDI+ for whole quarter turns (clockwise, as the world
+// rotation turns), or nothing for other angles.
+std::optional<RotateFlipType> QuarterTurn(float angle) {
+  const float turns = angle / 90;
+  if (turns != std::floor(turns)) return std::nullopt;
+  static const RotateFlipType kTurns[4] = {RotateNoneFlipNone, Rotate90FlipNone,
+                                           Rotate180FlipNone, Rotate270FlipNone};
+  return kTurns[((int(turns) % 4) + 4) % 4];
+}
+}  // namespace
+
 bool Bitmap::RotatedCopy(Bitmap& target, float angle, std::optional<Size> size,
                          std::optional<ARGB> background,
                          std::optional<InterpolationMode> mode) const {
@@ -167,15 +179,29 @@ bool Bitmap::RotatedCopy(Bitmap& target, float angle, std::optional<Size> size,
                                    GetImageVerticalResolution())) {
     return false;
   }
+  // Quarter turns are done without resampling (turning a copy of the pixels),
+  // so no edge row is lost to rounding; other angles are drawn turned.
+  Bitmap turned;
+  const std::optional<RotateFlipType> quarter = QuarterTurn(angle);
+  if (quarter) {
+    if (!CloneBitmapAreaI(0, 0, int(width), int(height), PixelFormat32bppARGB, turned) ||
+        !turned.ImageRotateFlip(*quarter)) {
+      return false;
+    }
+  }
   {
     Graphics canvas;
     if (!canvas.GetImageGraphicsContext(rotated)) return false;
     if (background && !canvas.GraphicsClear(*background)) return false;
     if (mode && !canvas.SetInterpolationMode(*mode)) return false;
-    if (!canvas.TranslateWorldTransform(float(size->Width) / 2, float(size->Height) / 2) ||
-        !canvas.RotateWorldTransform(angle) ||
-        !canvas.TranslateWorldTransform(-float(width) / 2, -float(height) / 2) ||
-        !canvas.DrawImageRectRect(*this, 0, 0, float(width), float(height))) {
+    if (!canvas.TranslateWorldTransform(float(size->Width) / 2, float(size->Height) / 2)) {
+      return false;
+    }
+    const Bitmap& picture = quarter ? turned : *this;
+    const float w = float(picture.GetImageWidth()), h = float(picture.GetImageHeight());
+    if ((!quarter && !canvas.RotateWorldTransform(angle)) ||
+        !canvas.TranslateWorldTransform(-w / 2, -h / 2) ||
+        !canvas.DrawImageRectRect(picture, 0, 0, w, h)) {
       return false;
     }
   }
