@@ -455,6 +455,43 @@ TEST(Images, RotatedCopyAndBounds) {
   EXPECT_EQ(PixelAt(source, 9, 3), 0xFFFF0000u);
 }
 
+TEST(Guards, PairedArraysAndPositionsMustMatchTheirText) {
+  // Two arrays read for one count: unequal lengths are refused, never read past.
+  LineBrush line;
+  ASSERT_TRUE(line.CreateLineBrush(PointF(0, 0), PointF(10, 0), 0xFF000000, 0xFFFFFFFF));
+  EXPECT_FALSE(line.SetLineBlend({0, 0.5f, 1}, {0, 1}));
+  EXPECT_EQ(LastStatus(), Gdiplus::InvalidParameter);
+  EXPECT_FALSE(line.SetLinePresetBlend({0xFF000000}, {0, 1}));
+  EXPECT_EQ(LastStatus(), Gdiplus::InvalidParameter);
+  Path path;
+  EXPECT_FALSE(path.CreatePath2({PointF(0, 0), PointF(5, 5)}, {0}));
+  EXPECT_EQ(LastStatus(), Gdiplus::InvalidParameter);
+
+  // Driver strings need a position per character unless advances are realised.
+  Canvas canvas(40, 20);
+  Font font;
+  ASSERT_TRUE(font.CreateFont("宋体", 12, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel));
+  SolidFill black;
+  ASSERT_TRUE(black.CreateSolidFill(0xFF000000));
+  const int lookup = Gdiplus::DriverStringOptionsCmapLookup;
+  EXPECT_FALSE(canvas.g.DrawDriverString("abc", font, black, {PointF(0, 12)}, lookup));
+  EXPECT_EQ(LastStatus(), Gdiplus::InvalidParameter);
+  EXPECT_TRUE(canvas.g.DrawDriverString(
+      "abc", font, black, {PointF(0, 12)},
+      lookup | Gdiplus::DriverStringOptionsRealizedAdvance));
+}
+
+TEST(Guards, CombinedCallsReportTheFirstFailure) {
+  // Operations made of several calls stop at the first failing one and report
+  // it (a failing middle call shows in the line-brush rotation under Wine).
+  Graphics empty;
+  EXPECT_FALSE(empty.RotateWorldTransformAt(30, PointF(5, 5)));
+  EXPECT_EQ(LastStatus(), Gdiplus::InvalidParameter);
+  Path path;
+  EXPECT_FALSE(path.AddRoundedRectangle(0, 0, 10, 10, 20));
+  EXPECT_EQ(LastStatus(), Gdiplus::InvalidParameter);
+}
+
 TEST(Resources, FiveHundredRendersLeaveNoNativeObjects) {
   const long live = LiveNativeObjects();
   for (int i = 0; i < 500; ++i) {
