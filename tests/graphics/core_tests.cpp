@@ -8,6 +8,7 @@
 #include "graphics/path_gradient.h"
 #include "graphics/solid_fill.h"
 #include "tests/graphics/graphics_test_support.h"
+#include "tests/graphics/import_recorder.h"
 
 namespace {
 
@@ -88,8 +89,10 @@ TEST(Core, DeletedObjectsFailWithInvalidParameterAndDeleteOnce) {
 
   // A second delete calls nothing: the last status stays what it was.
   ASSERT_TRUE(brush.SetSolidFillColor(0xFF000000));
+  graphics_test::ImportRecorder recorder("gdiplus.dll");
   EXPECT_FALSE(g.DeleteGraphics());
   EXPECT_EQ(LastStatus(), Gdiplus::Ok);
+  EXPECT_TRUE(recorder.CalledFunctions().empty());
 }
 
 TEST(Core, LiveObjectsFollowOwnership) {
