@@ -14,6 +14,7 @@
 #include "bench/bench_util.h"
 #include "platform/files.h"
 #include "skin/module_state.h"
+#include "tests/support/processes.h"
 
 namespace {
 
@@ -36,24 +37,6 @@ void PrepareClassFolder() {
   app::SetDataDirectory(g_folder);
 }
 
-struct Found {
-  DWORD pid;
-  HWND window;
-};
-
-BOOL CALLBACK FindMain(HWND w, LPARAM lp) {
-  auto* f = reinterpret_cast<Found*>(lp);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(w, &pid);
-  char cls[64] = {};
-  ::GetClassNameA(w, cls, sizeof cls);
-  if (pid == f->pid && std::string(cls) == app::kMainWindowClass && ::IsWindowVisible(w)) {
-    f->window = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // From CreateProcess to a visible main window with nothing left to paint.
 void BenchStartup(const std::string& program) {
   std::string exe = g_folder + "\\rollcall.exe";
@@ -70,14 +53,14 @@ void BenchStartup(const std::string& program) {
     if (!::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           g_folder.c_str(), &si, &pi))
       return;
-    Found found{pi.dwProcessId, nullptr};
+    HWND window = nullptr;
     double painted = -1;
     while (bench::NowMs() - start < 20000) {
-      if (!found.window) ::EnumWindows(FindMain, reinterpret_cast<LPARAM>(&found));
-      if (found.window) {
+      if (!window) window = testing_support::FindTopWindow(pi.dwProcessId, app::kMainWindowClass, true);
+      if (window) {
         DWORD_PTR r;
-        ::SendMessageTimeoutA(found.window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &r);
-        if (!::GetUpdateRect(found.window, nullptr, FALSE)) {
+        ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &r);
+        if (!::GetUpdateRect(window, nullptr, FALSE)) {
           painted = bench::NowMs() - start;
           break;
         }
@@ -86,7 +69,7 @@ void BenchStartup(const std::string& program) {
     }
     bench::Report("start-up to first painted window", painted, "ms",
                   "run " + std::to_string(run + 1));
-    if (found.window) ::PostMessageA(found.window, WM_CLOSE, 0, 0);
+    if (window) ::PostMessageA(window, WM_CLOSE, 0, 0);
     ::WaitForSingleObject(pi.hProcess, 10000);
     ::CloseHandle(pi.hProcess);
     ::CloseHandle(pi.hThread);
@@ -140,13 +123,7 @@ int main(int argc, char** argv) {
   skin::SetModuleDefaults();
   PrepareClassFolder();
 
-  if (argc > 1) {
-    std::string program = argv[1];
-    if (!program.empty() && program[0] == '/') program = "Z:" + program;
-    for (char& c : program)
-      if (c == '/') c = '\\';
-    BenchStartup(program);
-  }
+  if (argc > 1) BenchStartup(testing_support::WindowsPath(argv[1]));
 
   HWND window = app::CreateMainWindow();
   if (!window) return 1;

@@ -13,37 +13,12 @@
 
 #include "app/main_window.h"
 #include "tests/app/temp_class_folder.h"
+#include "tests/support/processes.h"
 #include "tests/support/screen.h"
 
 namespace {
 
 std::string g_programPath;  // from the command line
-
-// A path handed over from the build (possibly a Unix path under Wine).
-std::string WindowsPath(std::string path) {
-  if (!path.empty() && path[0] == '/') path = "Z:" + path;
-  for (char& ch : path)
-    if (ch == '/') ch = '\\';
-  return path;
-}
-
-struct FoundWindow {
-  DWORD pid;
-  HWND window;
-};
-
-BOOL CALLBACK FindByProcess(HWND w, LPARAM lp) {
-  auto* f = reinterpret_cast<FoundWindow*>(lp);
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(w, &pid);
-  char cls[64] = {};
-  ::GetClassNameA(w, cls, sizeof cls);
-  if (pid == f->pid && std::string(cls) == app::kMainWindowClass) {
-    f->window = w;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 // An INI reader of our own: section -> key -> value, from the file's bytes.
 using Ini = std::map<std::string, std::map<std::string, std::string>>;
@@ -70,8 +45,8 @@ class RunningProgram {
  public:
   explicit RunningProgram(const std::string& folder) {
     std::string exe = folder + "\\rollcall.exe";
-    EXPECT_TRUE(::CopyFileA(WindowsPath(g_programPath).c_str(), exe.c_str(), FALSE))
-        << WindowsPath(g_programPath);
+    EXPECT_TRUE(::CopyFileA(testing_support::WindowsPath(g_programPath).c_str(), exe.c_str(), FALSE))
+        << testing_support::WindowsPath(g_programPath);
     STARTUPINFOA si{};
     si.cb = sizeof si;
     std::string command = "\"" + exe + "\"";
@@ -79,12 +54,10 @@ class RunningProgram {
                           folder.c_str(), &si, &pi_))
       return;
     ::WaitForInputIdle(pi_.hProcess, 10000);
-    FoundWindow found{pi_.dwProcessId, nullptr};
-    for (int i = 0; i < 200 && !found.window; ++i) {
-      ::EnumWindows(FindByProcess, reinterpret_cast<LPARAM>(&found));
-      if (!found.window) ::Sleep(50);
+    for (int i = 0; i < 200 && !window_; ++i) {
+      window_ = testing_support::FindTopWindow(pi_.dwProcessId, app::kMainWindowClass);
+      if (!window_) ::Sleep(50);
     }
-    window_ = found.window;
   }
   ~RunningProgram() {
     if (pi_.hProcess) {
