@@ -7,13 +7,17 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/handles.h"
+
 namespace skin {
 
 struct SkinnedWindow;
 
+// A memory surface handed out by the background capture: the DC, the bitmap
+// selected into it and the bitmap it held before.
 struct Surface {
-  HDC dc = nullptr;
-  HBITMAP bitmap = nullptr;
+  platform::UniqueMemoryDC dc;
+  platform::UniqueBitmap bitmap;
   HGDIOBJ previous = nullptr;
 };
 

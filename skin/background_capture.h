@@ -1,0 +1,42 @@
+// What lies behind a skinned control: captured into a memory surface so the
+// control can paint as if transparent over its window's background picture.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/handles.h"
+
+namespace skin {
+
+struct BackgroundSource {
+  enum class Kind { None, Marked, Container, TopLevel };
+  Kind kind = Kind::None;
+  int window = 0;          // number of the skinned top-level window, when known
+  int container = 0;       // position in that window's container list
+  HWND marked = nullptr;   // the window whose Wxk_Cj holds the background
+};
+
+// Walks from `window` (itself included) up its parent chain; the first of a
+// marked window (only with `checkMarks`), a skinned container or a skinned
+// top-level window decides.
+BackgroundSource LocateBackgroundSource(HWND window, bool checkMarks);
+
+// A memory DC registered in Surfaces holding what is visible behind the
+// control over `rect` (in the control's window coordinates); null when the
+// control lies in no skinned window. Give it back with ReleaseSurface.
+HDC CaptureParentBackground(HWND control, const RECT& rect);
+// Frees a surface handed out by CaptureParentBackground; false (and nothing
+// freed) for any other DC.
+bool ReleaseSurface(HDC dc);
+
+// The control's client area over its captured background, under a white veil
+// of alpha Translucency; null when there is nothing behind it to capture.
+platform::UniqueBitmap ChildBackgroundBitmap(HWND control);
+
+// Clips every visible direct child without WS_EX_TRANSPARENT out of `dc`
+// (a DC of `window`) and returns it.
+HDC ChildExcludedDC(HWND window, HDC dc);
+// The same on the window's own DC.
+platform::WindowDC ChildExcludedDC(HWND window);
+
+}  // namespace skin
