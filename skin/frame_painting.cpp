@@ -62,6 +62,26 @@ bool CreateTitleFont(graphics::Font& font, const SkinnedWindow& w) {
          font.CreateFont(fallback, size, style, Gdiplus::UnitWorld);
 }
 
+// Image attributes that mirror a picture beyond its edges (the graphics layer
+// has no wrapper for them).
+class ImageAttributes {
+ public:
+  ImageAttributes() {
+    if (Gdiplus::DllExports::GdipCreateImageAttributes(&native_) == Gdiplus::Ok)
+      Gdiplus::DllExports::GdipSetImageAttributesWrapMode(native_, Gdiplus::WrapModeTileFlipXY, 0,
+                                                          FALSE);
+  }
+  ~ImageAttributes() {
+    if (native_) Gdiplus::DllExports::GdipDisposeImageAttributes(native_);
+  }
+  ImageAttributes(const ImageAttributes&) = delete;
+  ImageAttributes& operator=(const ImageAttributes&) = delete;
+  Gdiplus::GpImageAttributes* get() const { return native_; }
+
+ private:
+  Gdiplus::GpImageAttributes* native_ = nullptr;
+};
+
 // Draws the picture into the layer as `mode` places it on a frame of `size`:
 // 0 and 4 top left, 1 top right, 2 centred, all at the picture's size in
 // pixels (whatever resolution the file records); 3 stretched over the frame.
@@ -81,7 +101,14 @@ void PlacePicture(BackgroundLayer& cache, const std::vector<uint8_t>& bytes, int
   switch (mode) {
     case 1: g.DrawImageRectRectI(picture, size.cx - iw, 0, iw, ih); break;
     case 2: g.DrawImageRectRectI(picture, (size.cx - iw) / 2, (size.cy - ih) / 2, iw, ih); break;
-    case 3: g.DrawImageRectRectI(picture, 0, 0, size.cx, size.cy); break;
+    case 3: {
+      // Mirrored beyond its edges, a stretched picture keeps its own colours
+      // at the frame's edges instead of fading into transparency.
+      ImageAttributes mirrored;
+      g.DrawImageRectRectI(picture, 0, 0, size.cx, size.cy, 0, 0, iw, ih, Gdiplus::UnitPixel,
+                           mirrored.get());
+      break;
+    }
     default: g.DrawImageRectRectI(picture, 0, 0, iw, ih); break;
   }
 }

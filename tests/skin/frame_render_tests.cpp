@@ -93,6 +93,9 @@ TEST_F(FrameRender, ModeThreeStretchesThePictureOverTheWholeFrame) {
   EXPECT_TRUE(Near(p.at(6, 193), kBlue, 8));
   EXPECT_TRUE(Near(p.at(160, 108), kYellow, 8));
   EXPECT_TRUE(Near(p.at(293, 193), kYellow, 8));
+  // The stretched picture keeps its colour out to the frame's edges.
+  EXPECT_TRUE(Near(p.at(299, 150), kYellow, 8));
+  EXPECT_TRUE(Near(p.at(220, 199), kYellow, 8));
 }
 
 TEST_F(FrameRender, ModesOneAndTwoAnchorThePictureAtItsOwnSize) {
