@@ -20,6 +20,7 @@ extern const unsigned BuiltinPictureSize;
 namespace {
 
 MainWindowControls g_controls;
+bool g_closing = false;
 
 // The window's layout. Positions are relative to the parent's client area;
 // the group box starts above the window's top edge and is wider than it, so
@@ -77,7 +78,13 @@ LRESULT CALLBACK PictureBoxHook(HWND box, UINT message, WPARAM wParam, LPARAM lP
 
 void CreateControls(HWND window) {
   g_controls.window = window;
+  g_closing = false;
   g_controls.groupBox = CreateChild("BUTTON", "", BS_GROUPBOX, kGroupBoxBounds, window, kGroupBoxId);
+  // A group box draws only its frame lines, never its inside: marked
+  // transparent, the window paints what lies under it (its background
+  // picture once skinned) and the label and photo show over that.
+  ::SetWindowLongA(g_controls.groupBox, GWL_EXSTYLE,
+                   ::GetWindowLongA(g_controls.groupBox, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
   g_controls.pictureBox = CreatePictureBox(g_controls.groupBox, kPictureBoxId, kPictureBoxBounds);
   ::SetPropA(g_controls.pictureBox, "RollCallPictureProc",
              reinterpret_cast<HANDLE>(::SetWindowLongPtrA(
@@ -126,6 +133,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_CTLCOLORSTATIC:
       return OnCtlColorStatic(window, wParam, lParam);
+    case WM_CLOSE:
+      g_closing = true;  // destruction follows, deactivating the application
+      break;
     case WM_DESTROY:
       OnDestroy();
       return 0;
@@ -176,6 +186,8 @@ HWND CreateMainWindow() {
 }
 
 const MainWindowControls& MainWindow() { return g_controls; }
+
+bool MainWindowClosing() { return g_closing; }
 
 void OnMainWindowCreated() {
   ApplyRoundedRegion(g_controls.pictureBox, kPhotoCornerWidth, kPhotoCornerHeight);

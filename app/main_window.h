@@ -42,6 +42,9 @@ void OnMainWindowCreated();
 // Asks the main window to close; it is destroyed when the request is handled.
 void CloseMainWindow(int x, int y, int keys);
 
+// True from the moment the main window is asked to close.
+bool MainWindowClosing();
+
 // Gives `window` a rounded region of its client size with corner ellipses
 // w x h; the window owns the region afterwards.
 void ApplyRoundedRegion(HWND window, int w, int h);

@@ -33,6 +33,12 @@ void PrepareRuntime() {
   ::InitCommonControlsEx(&controls);
 }
 
+// Losing activation because the window is closing is no reason to trim: the
+// process is about to end, and a tool started now would outlive it.
+void TrimUnlessClosing() {
+  if (!MainWindowClosing()) StartTrimmer();
+}
+
 void RunMessageLoop() {
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
@@ -56,7 +62,7 @@ void StartApplication() {
   if (!icon) icon = ::LoadIconA(self, kIconName);
   skin::ModuleIcon = icon;
   skin::SetModuleDefaults();
-  skin::SetDeactivationHandler(StartTrimmer);
+  skin::SetDeactivationHandler(TrimUnlessClosing);
 }
 
 void ExitApplicationModule() {

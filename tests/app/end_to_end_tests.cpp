@@ -162,6 +162,45 @@ TEST(EndToEnd, AnEmptyClassFolderStartsAndStartDoesNothing) {
   EXPECT_TRUE(program.WaitForExit(10000, &code));
 }
 
+// The program trims its memory when another application takes over, but not
+// when it is closing: a tool started then would outlive it.
+TEST(EndToEnd, LosingActivationTrimsButClosingDoesNot) {
+  TempClassFolder folder("e2e_trim");
+  const std::string windir = folder.path() + "\\win dir";
+  const std::string tool = windir + "\\empty.exe";
+  ::CreateDirectoryA(windir.c_str(), nullptr);
+  char saved[MAX_PATH] = {};
+  ::GetEnvironmentVariableA("windir", saved, MAX_PATH);
+  ::SetEnvironmentVariableA("windir", windir.c_str());  // inherited by the program
+  RunningProgram program(folder.path());
+  ::SetEnvironmentVariableA("windir", saved);
+  ASSERT_NE(program.window(), nullptr);
+
+  // Another application's window comes to the front.
+  HWND other = ::CreateWindowExA(WS_EX_TOPMOST, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0,
+                                 50, 50, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  ::SetForegroundWindow(program.window());
+  testing_support::PumpFor(300);
+  ::SetForegroundWindow(other);
+  bool written = false;
+  for (int i = 0; i < 100 && !written; ++i) {
+    testing_support::PumpFor(50);
+    written = platform::FileExists(tool);
+  }
+  EXPECT_TRUE(written) << "no trimming tool in " << windir;
+
+  // Active again, then closed: nothing is started any more.
+  ::SetForegroundWindow(program.window());
+  testing_support::PumpFor(500);
+  ::DeleteFileA(tool.c_str());
+  ::PostMessageA(program.window(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 390));
+  DWORD code = 99;
+  EXPECT_TRUE(program.WaitForExit(10000, &code));
+  ::Sleep(300);
+  EXPECT_FALSE(platform::FileExists(tool));
+  ::DestroyWindow(other);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
