@@ -24,7 +24,7 @@ echo "No display: running on a virtual display for 6 seconds."
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wine rollcall.exe & pid=$!
   sleep 6
-  import -window root screenshot.png
+  import -window root -crop 512x394+384+315 +repage screenshot.png
   kill $pid 2>/dev/null || true
   wineserver -k 2>/dev/null || true
 ' 2>/dev/null || true
