@@ -15,18 +15,8 @@ namespace {
 
 using namespace frame_test;
 
-class FrameBehaviour : public ::testing::Test {
+class FrameBehaviour : public FrameTest {
  protected:
-  void SetUp() override {
-    skin::SetModuleDefaults();
-    Engine().SetOptions(true);
-    Engine().SetTheme({}, {}, 0x808080);
-    SeenMessages().clear();
-  }
-  void TearDown() override {
-    SwallowFrameCommands(false);
-    DestroyTestWindows();
-  }
   // The mouse arrives at (x, y) the way TrackMouseEvent reports it: a move,
   // then the hover notice (posted moves never raise one).
   void MoveTo(HWND window, LPARAM at) {

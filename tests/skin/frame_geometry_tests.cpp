@@ -11,19 +11,7 @@ namespace {
 
 using namespace frame_test;
 
-class FrameGeometry : public ::testing::Test {
- protected:
-  void SetUp() override {
-    skin::SetModuleDefaults();
-    Engine().SetOptions(true);
-    Engine().SetTheme({}, {}, 0x808080);
-    SeenMessages().clear();
-  }
-  void TearDown() override {
-    SwallowFrameCommands(false);
-    DestroyTestWindows();
-  }
-};
+class FrameGeometry : public FrameTest {};
 
 TEST_F(FrameGeometry, OneCloseButtonMakesAStrip41Wide) {
   const int W = 300;

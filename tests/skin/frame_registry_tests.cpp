@@ -13,15 +13,7 @@ using namespace frame_test;
 using skin::GetIntProp;
 namespace prop = skin::prop;
 
-class FrameRegistry : public ::testing::Test {
- protected:
-  void SetUp() override {
-    skin::SetModuleDefaults();
-    Engine().SetOptions(true);
-    Engine().SetTheme({}, {}, 0x808080);
-  }
-  void TearDown() override { DestroyTestWindows(); }
-};
+class FrameRegistry : public FrameTest {};
 
 TEST_F(FrameRegistry, SkinningRegistersSubclassesAndNumbersTheWindow) {
   HWND window = MakeWindow(300, 200);

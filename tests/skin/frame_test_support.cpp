@@ -155,4 +155,16 @@ bool Near(COLORREF a, COLORREF b, int tolerance) {
   return testing_support::ColourDistance(a, b) <= tolerance;
 }
 
+void FrameTest::SetUp() {
+  skin::SetModuleDefaults();
+  Engine().SetOptions(true);
+  Engine().SetTheme({}, {}, 0x808080);
+  SeenMessages().clear();
+}
+
+void FrameTest::TearDown() {
+  SwallowFrameCommands(false);
+  DestroyTestWindows();
+}
+
 }  // namespace frame_test

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <vector>
 
@@ -57,5 +59,12 @@ void DestroyTestWindows();
 LPARAM ButtonCentre(int i, int k);
 
 bool Near(COLORREF a, COLORREF b, int tolerance);
+
+// Fixture of the frame tests: engine defaults, a grey theme, no windows left.
+class FrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};
 
 }  // namespace frame_test

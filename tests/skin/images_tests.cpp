@@ -71,12 +71,12 @@ std::vector<uint8_t> MakePng(int width, int height, const std::vector<Block>& bl
 
 // --- Built-in pictures -------------------------------------------------------
 
-struct ImageSpec {
+struct ExpectedImage {
   SkinImage image;
   const char* name;
   int width, height;
 };
-const ImageSpec kImages[] = {
+const ExpectedImage kImages[] = {
     {SkinImage::Help, "help", 26, 18},          {SkinImage::MainMenu, "main menu", 26, 18},
     {SkinImage::Minimise, "minimise", 26, 18},  {SkinImage::Maximise, "maximise", 26, 18},
     {SkinImage::Restore, "restore", 26, 18},    {SkinImage::Close, "close", 38, 18},
@@ -86,14 +86,14 @@ const ImageSpec kImages[] = {
 };
 
 TEST(SkinImages, EveryPictureDecodesAtItsSizeWithAlpha) {
-  for (const ImageSpec& spec : kImages) {
-    SCOPED_TRACE(spec.name);
-    const std::vector<uint8_t>& bytes = skin::SkinImageBytes(spec.image);
+  for (const ExpectedImage& expected : kImages) {
+    SCOPED_TRACE(expected.name);
+    const std::vector<uint8_t>& bytes = skin::SkinImageBytes(expected.image);
     ASSERT_GT(bytes.size(), 8u);
     EXPECT_EQ(0, std::memcmp(bytes.data(), "\x89PNG\r\n\x1a\n", 8));
     graphics::Bitmap bitmap = Decode(bytes);
-    EXPECT_EQ(UINT(spec.width), bitmap.GetImageWidth());
-    EXPECT_EQ(UINT(spec.height), bitmap.GetImageHeight());
+    EXPECT_EQ(UINT(expected.width), bitmap.GetImageWidth());
+    EXPECT_EQ(UINT(expected.height), bitmap.GetImageHeight());
     EXPECT_EQ(PixelFormat32bppARGB, bitmap.GetImagePixelFormat());
   }
   EXPECT_TRUE(skin::SkinImageBytes(static_cast<SkinImage>(0)).empty());
@@ -102,14 +102,14 @@ TEST(SkinImages, EveryPictureDecodesAtItsSizeWithAlpha) {
 
 TEST(SkinImages, CaptionGlyphsAreWhiteOnClearGroundUnderASheen) {
   for (int i = 0; i < 6; ++i) {
-    const ImageSpec& spec = kImages[i];
-    SCOPED_TRACE(spec.name);
-    graphics::Bitmap bitmap = Decode(skin::SkinImageBytes(spec.image));
-    const int w = spec.width, h = spec.height;
+    const ExpectedImage& expected = kImages[i];
+    SCOPED_TRACE(expected.name);
+    graphics::Bitmap bitmap = Decode(skin::SkinImageBytes(expected.image));
+    const int w = expected.width, h = expected.height;
     // The sheen: a low white wash along the top row, gone by the bottom.
     const ARGB top = PixelAt(bitmap, w / 2, 0);
     EXPECT_EQ(0xFFFFFFu, top & 0xFFFFFF);
-    if (spec.image == SkinImage::Help || spec.image == SkinImage::MainMenu) {
+    if (expected.image == SkinImage::Help || expected.image == SkinImage::MainMenu) {
       EXPECT_GE(Alpha(top), 40);
       EXPECT_LE(Alpha(top), 57);
     } else {
@@ -171,9 +171,9 @@ TEST(SkinImages, MontageForTheEye) {
   // Every picture eight times larger, on a caption-like blue, in one PNG.
   constexpr int kScale = 8, kGap = 8;
   int width = kGap, height = 0;
-  for (const ImageSpec& spec : kImages) {
-    width += spec.width * kScale + kGap;
-    height = std::max(height, spec.height * kScale);
+  for (const ExpectedImage& expected : kImages) {
+    width += expected.width * kScale + kGap;
+    height = std::max(height, expected.height * kScale);
   }
   height += 2 * kGap;
   graphics::Bitmap montage;
@@ -185,11 +185,11 @@ TEST(SkinImages, MontageForTheEye) {
     g.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
     g.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
     int x = kGap;
-    for (const ImageSpec& spec : kImages) {
-      graphics::Bitmap picture = Decode(skin::SkinImageBytes(spec.image));
-      EXPECT_TRUE(g.DrawImageRectRectI(picture, x, kGap, spec.width * kScale,
-                                       spec.height * kScale));
-      x += spec.width * kScale + kGap;
+    for (const ExpectedImage& expected : kImages) {
+      graphics::Bitmap picture = Decode(skin::SkinImageBytes(expected.image));
+      EXPECT_TRUE(g.DrawImageRectRectI(picture, x, kGap, expected.width * kScale,
+                                       expected.height * kScale));
+      x += expected.width * kScale + kGap;
     }
   }
   EXPECT_TRUE(montage.SaveToFile(testing_support::OutputPath("skin_images.png"),
