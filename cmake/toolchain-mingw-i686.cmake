@@ -12,5 +12,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# Lets ctest run the test programs under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Lets ctest run the test programs under Wine (through a runner that keeps
+# Wine's lingering helper processes off ctest's output pipe).
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-test-runner.sh)
