@@ -5,6 +5,7 @@
 #include "graphics/bitmap.h"
 #include "graphics/graphics.h"
 #include "platform/handles.h"
+#include "skin/colours.h"
 
 namespace app {
 namespace {
@@ -23,9 +24,7 @@ PictureBoxState* StateOf(HWND box) {
   return reinterpret_cast<PictureBoxState*>(::GetWindowLongPtrA(box, GWLP_USERDATA));
 }
 
-Gdiplus::ARGB OpaqueArgb(COLORREF c) {
-  return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
+Gdiplus::ARGB BoxBackground() { return skin::MakeArgb(::GetSysColor(COLOR_BTNFACE)); }
 
 // Decodes `bytes` and draws the part of the picture that can show in a box of
 // `boxSize` into a bitmap, over the box's background colour.
@@ -44,13 +43,13 @@ platform::UniqueBitmap MakeTile(const std::vector<uint8_t>& bytes, SIZE boxSize)
   {
     graphics::Graphics g;
     if (!g.GetImageGraphicsContext(tile)) return {};
-    g.GraphicsClear(OpaqueArgb(::GetSysColor(COLOR_BTNFACE)));
+    g.GraphicsClear(BoxBackground());
     // Pixel for pixel, whatever resolution the file states.
     if (!g.DrawImageRectRectI(picture, 0, 0, static_cast<int>(width), static_cast<int>(height)))
       return {};
   }
   platform::UniqueBitmap result;
-  if (!tile.CreateHBITMAPFromBitmap(result, OpaqueArgb(::GetSysColor(COLOR_BTNFACE)))) return {};
+  if (!tile.CreateHBITMAPFromBitmap(result, BoxBackground())) return {};
   return result;
 }
 
