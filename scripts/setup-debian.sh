@@ -26,12 +26,50 @@ for p in "${packages[@]}"; do
   fi
 done
 
+# A mirror in the middle of a sync can fail one package index ("File has
+# unexpected size"): apt-get update then exits non-zero although the other
+# lists are fine. Retry a few times, then go on with what was fetched.
+update_package_lists() {
+  local attempt
+  for attempt in 1 2 3; do
+    if $SUDO apt-get update -q; then return 0; fi
+    echo "setup: apt-get update failed (attempt $attempt); retrying" >&2
+    sleep $((attempt * 5))
+  done
+  if compgen -G '/var/lib/apt/lists/*_Packages*' >/dev/null; then
+    echo "setup: going on with the package lists that did download" >&2
+    return 0
+  fi
+  echo "setup: no package lists could be downloaded" >&2
+  return 1
+}
+
+install_packages() {
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "$@"
+}
+
+# When the security index of one architecture is missing, the multi-arch
+# libraries of i386 and amd64 no longer match in version and wine32:i386 is
+# "held broken". Installing once more with the security suite at low priority
+# takes matching versions from the main suite.
+install_with_security_pinned_low() {
+  local pin=/etc/apt/preferences.d/rollcall-low-security
+  printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 100\n' | $SUDO tee "$pin" >/dev/null
+  local status=0
+  install_packages "$@" || status=$?
+  $SUDO rm -f "$pin"
+  return $status
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
   fi
-  $SUDO apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+  update_package_lists
+  if ! install_packages "${missing[@]}"; then
+    echo "setup: install failed; retrying with the security suite at low priority" >&2
+    install_with_security_pinned_low "${missing[@]}"
+  fi
 fi
 
 # Wine takes its ANSI code page from the locale: zh_CN.UTF-8 gives code page 936.
