@@ -1,6 +1,6 @@
 #include "app/globals.h"
 
-#include "skin/skin_engine.h"
+#include "skin/engine/skin_engine.h"
 
 namespace app {
 

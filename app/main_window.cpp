@@ -10,7 +10,7 @@
 #include "app/settings.h"
 #include "app/skin_main_window.h"
 #include "app/transparent_label.h"
-#include "skin/module_state.h"
+#include "skin/engine/module_state.h"
 
 namespace app {
 

@@ -5,7 +5,7 @@
 #include "graphics/bitmap.h"
 #include "graphics/graphics.h"
 #include "platform/handles.h"
-#include "skin/colours.h"
+#include "skin/drawing/colours.h"
 
 namespace app {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "app/globals.h"
 #include "app/main_window.h"
-#include "skin/skin_engine.h"
+#include "skin/engine/skin_engine.h"
 
 namespace app {
 

@@ -9,8 +9,8 @@
 #include "app/main_window.h"
 #include "app/trimmer.h"
 #include "platform/gdiplus_session.h"
-#include "skin/module_state.h"
-#include "skin/skin_engine.h"
+#include "skin/engine/module_state.h"
+#include "skin/engine/skin_engine.h"
 
 namespace app {
 namespace {

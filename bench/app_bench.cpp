@@ -13,7 +13,7 @@
 #include "app/paths.h"
 #include "bench/bench_util.h"
 #include "platform/files.h"
-#include "skin/module_state.h"
+#include "skin/engine/module_state.h"
 #include "tests/support/processes.h"
 
 namespace {

@@ -16,9 +16,9 @@
 #include "platform/files.h"
 #include "platform/gdiplus_session.h"
 #include "platform/handles.h"
-#include "skin/module_state.h"
-#include "skin/registry.h"
-#include "skin/skin_engine.h"
+#include "skin/engine/module_state.h"
+#include "skin/engine/registry.h"
+#include "skin/engine/skin_engine.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "app/picture_box.h"
 #include "app/transparent_label.h"
 #include "platform/files.h"
-#include "skin/module_state.h"
+#include "skin/engine/module_state.h"
 #include "tests/app/temp_class_folder.h"
 #include "tests/support/screen.h"
 

@@ -5,8 +5,8 @@
 #include "app/globals.h"
 #include "app/startup.h"
 #include "platform/gdiplus_session.h"
-#include "skin/module_state.h"
-#include "skin/skin_engine.h"
+#include "skin/engine/module_state.h"
+#include "skin/engine/skin_engine.h"
 
 namespace {
 

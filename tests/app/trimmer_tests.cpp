@@ -15,7 +15,7 @@
 #include "app/trimmer.h"
 #include "platform/files.h"
 #include "platform/handles.h"
-#include "skin/module_state.h"
+#include "skin/engine/module_state.h"
 
 namespace {
 

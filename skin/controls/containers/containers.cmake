@@ -1,0 +1,2 @@
+# Containers.
+rollcall_skin_sources(container_record.h skin_children.cpp)

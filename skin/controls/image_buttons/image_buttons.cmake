@@ -1,0 +1,2 @@
+# Image buttons.
+rollcall_skin_sources(image_buttons.cpp)

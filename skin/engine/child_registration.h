@@ -1,0 +1,66 @@
+// Taking a child control into one of its window's family lists: written once
+// for every family.
+#pragma once
+
+#include <windows.h>
+
+#include <type_traits>
+#include <utility>
+
+#include "skin/engine/one_based_list.h"
+#include "skin/engine/properties.h"
+#include "skin/engine/registry.h"
+#include "skin/engine/skinned_window.h"
+
+namespace skin {
+
+// Index of the record of `control` in the list, 0 if none.
+template <typename Record>
+int FindChild(const ChildList<Record>& list, HWND control) {
+  if (!control) return 0;
+  for (int k = 1; k <= list.count(); ++k)
+    if (list.at(k).hwnd == control) return k;
+  return 0;
+}
+
+// True when the control runs `procedure` already, whatever list holds it: a
+// second subclass would forward to itself for ever.
+inline bool RunsProcedure(HWND control, WNDPROC procedure) {
+  return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(control, GWLP_WNDPROC)) == procedure;
+}
+
+// Registers record.hwnd in `list` of window number `windowNumber` and
+// subclasses it with `procedure`: the single empty record is reused, else one
+// is appended; then Hw_lbID, Hw_FuID and Hw_hProc are set, in that order, all
+// before the new procedure can see a message. Returns the record's index, or
+// 0 (nothing changed) when the control is already registered.
+template <typename Record>
+int RegisterChild(ChildList<Record>& list, int windowNumber, Record record, WNDPROC procedure) {
+  HWND control = record.hwnd;
+  if (!control || FindChild(list, control) || RunsProcedure(control, procedure)) return 0;
+  const WNDPROC previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(control, GWLP_WNDPROC));
+  record.savedProc = previous;
+  const int index = list.add(std::move(record));
+  SetIntProp(control, prop::Hw_lbID, index);
+  SetIntProp(control, prop::Hw_FuID, windowNumber);
+  SetHandleProp(control, prop::Hw_hProc, previous);
+  ReplaceWindowProc(control, procedure);
+  return index;
+}
+
+// The record of a subclassed control of family list `List` (a member of
+// SkinnedWindow), found through the control's Hw_FuID and Hw_lbID and checked
+// against it: null when the properties do not lead back to the control.
+// Look it up again after anything that can re-enter (forwarding, sending).
+template <auto List>
+auto* RecordOf(HWND control) {
+  using Record = typename std::remove_reference_t<decltype(std::declval<SkinnedWindow&>().*List)>::value_type;
+  Record* found = nullptr;
+  if (SkinnedWindow* w = WindowRecord(static_cast<int>(GetIntProp(control, prop::Hw_FuID)))) {
+    Record* r = (w->*List).find(static_cast<int>(GetIntProp(control, prop::Hw_lbID)));
+    if (r && r->hwnd == control) found = r;
+  }
+  return found;
+}
+
+}  // namespace skin

@@ -1,0 +1,12 @@
+# The skinned top-level window: taking it over, painting its frame, its
+# window procedure, caption buttons, moving and sizing; the status bar,
+# docked children and replaced caption images.
+rollcall_skin_sources(
+  caption_buttons.cpp
+  caption_images.cpp
+  docked_child.h docked_children.cpp
+  frame_behaviour.cpp frame_zones.h
+  frame_painting.cpp
+  frame_wnd_proc.cpp
+  skin_window.cpp
+  status_bar.cpp)

@@ -1,0 +1,170 @@
+#include "tests/skin/support/frame_test_support.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "graphics/bitmap.h"
+#include "graphics/graphics.h"
+#include "graphics/image_codecs.h"
+#include "graphics/solid_fill.h"
+
+namespace frame_test {
+namespace {
+
+constexpr char kClassName[] = "SkinFrameTestWindow";
+constexpr char kChildClassName[] = "SkinFrameTestBlackChild";
+std::vector<Seen> g_seen;
+bool g_swallow = false;
+std::vector<HWND> g_windows;
+
+bool IsFrameCommand(UINT message, WPARAM wParam) {
+  if (message == WM_NCLBUTTONDOWN) return true;
+  if (message != WM_SYSCOMMAND) return false;
+  const WPARAM code = wParam & 0xFFF0;
+  return code == SC_SIZE || code == SC_MOVE || code == SC_MAXIMIZE || code == SC_MINIMIZE ||
+         code == SC_RESTORE || code == SC_CLOSE;
+}
+
+LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (IsFrameCommand(message, wParam)) {
+    g_seen.push_back(Seen{message, wParam});
+    if (g_swallow) return 0;
+  }
+  return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+void RegisterTestClass() {
+  WNDCLASSEXA wc{};
+  if (::GetClassInfoExA(::GetModuleHandleA(nullptr), kClassName, &wc)) return;
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = TestWindowProc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  ::RegisterClassExA(&wc);
+  wc.style = 0;
+  wc.lpfnWndProc = ::DefWindowProcA;
+  wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+  wc.lpszClassName = kChildClassName;
+  ::RegisterClassExA(&wc);
+}
+
+std::vector<uint8_t> Png(const graphics::Bitmap& bitmap) {
+  return bitmap.SaveToStream(std::string(graphics::kImageFormatPng));
+}
+
+Gdiplus::ARGB Argb(COLORREF c) {
+  return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
+}  // namespace
+
+skin::SkinEngine& Engine() {
+  if (!app::SkinEngine) app::SkinEngine = std::make_unique<skin::SkinEngine>();
+  return *app::SkinEngine;
+}
+
+HWND MakeWindow(int width, int height, DWORD extraStyle, int x, int y) {
+  RegisterTestClass();
+  HWND window = ::CreateWindowExA(0, kClassName, "", WS_POPUP | extraStyle, x, y, width, height,
+                                  nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  if (window) g_windows.push_back(window);
+  return window;
+}
+
+HWND MakeBlackChild(HWND parent, int x, int y, int width, int height, DWORD exStyle) {
+  RegisterTestClass();
+  return ::CreateWindowExA(exStyle, kChildClassName, "", WS_CHILD | WS_VISIBLE, x, y, width,
+                           height, parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+}
+
+int Skin(HWND window, const skin::SkinWindowOptions& options) {
+  Engine().SkinWindow(window, options);
+  const int i = skin::FindSkinnedWindow(window);
+  Engine().RenderFrame(i);
+  return i;
+}
+
+int SkinAndShow(HWND window, const skin::SkinWindowOptions& options) {
+  Engine().SkinWindow(window, options);
+  ::ShowWindow(window, SW_SHOWNOACTIVATE);
+  ::UpdateWindow(window);
+  testing_support::PumpFor(30);
+  return skin::FindSkinnedWindow(window);
+}
+
+skin::SkinnedWindow& Record(int i) {
+  if (skin::SkinnedWindow* w = skin::WindowRecord(i)) return *w;
+  // A test that lost its window fails here instead of crashing.
+  ADD_FAILURE() << "no skinned window number " << i;
+  static skin::SkinnedWindow none;
+  return none;
+}
+
+std::vector<Seen>& SeenMessages() { return g_seen; }
+void SwallowFrameCommands(bool on) { g_swallow = on; }
+
+testing_support::Pixels FramePixels(int i) {
+  skin::SkinnedWindow* w = skin::WindowRecord(i);
+  if (!w || !w->FrameDC) return {};
+  RECT client;
+  ::GetClientRect(w->Hwnd, &client);
+  return testing_support::CaptureDC(w->FrameDC.get(), 0, 0, client.right, client.bottom);
+}
+
+std::vector<uint8_t> SolidPng(int width, int height, COLORREF colour) {
+  return QuadrantPng(width, height, colour, colour, colour, colour);
+}
+
+std::vector<uint8_t> QuadrantPng(int width, int height, COLORREF topLeft, COLORREF topRight,
+                                 COLORREF bottomLeft, COLORREF bottomRight) {
+  graphics::Bitmap bitmap;
+  if (!bitmap.CreateBitmap(width, height)) return {};
+  const int hw = width / 2, hh = height / 2;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      COLORREF c = y < hh ? (x < hw ? topLeft : topRight) : (x < hw ? bottomLeft : bottomRight);
+      bitmap.BitmapSetPixel(x, y, Argb(c));
+    }
+  return Png(bitmap);
+}
+
+void DrainMessages() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    if (msg.message != WM_QUIT) ::DispatchMessageA(&msg);
+}
+
+void DestroyTestWindows() {
+  for (HWND w : g_windows)
+    if (::IsWindow(w)) ::DestroyWindow(w);
+  g_windows.clear();
+  DrainMessages();
+}
+
+LPARAM ButtonCentre(int i, int k) {
+  const Gdiplus::RectF& r = Record(i).CaptionButtons.at(k).Rect;
+  return MAKELPARAM(static_cast<int>(r.X + r.Width / 2), static_cast<int>(r.Y + r.Height / 2));
+}
+
+bool Near(COLORREF a, COLORREF b, int tolerance) {
+  return testing_support::ColourDistance(a, b) <= tolerance;
+}
+
+void FrameTest::SetUp() {
+  skin::SetModuleDefaults();
+  Engine().SetOptions(true);
+  Engine().SetTheme({}, {}, 0x808080);
+  SeenMessages().clear();
+}
+
+void FrameTest::TearDown() {
+  SwallowFrameCommands(false);
+  DestroyTestWindows();
+}
+
+}  // namespace frame_test

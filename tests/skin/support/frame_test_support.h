@@ -1,0 +1,70 @@
+// Shared by the frame tests: the engine, plain top-level windows to skin,
+// pictures to theme them with, and pixels read back from the frame.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "skin/engine/registry.h"
+#include "skin/engine/skin_engine.h"
+#include "tests/support/screen.h"
+
+namespace frame_test {
+
+// The program's one engine object (created when there is none yet).
+skin::SkinEngine& Engine();
+
+// A hidden popup window of that size with the given extra styles, owned by
+// the test window procedure below.
+HWND MakeWindow(int width, int height, DWORD extraStyle = 0, int x = 60, int y = 60);
+// A child window painted black by its class.
+HWND MakeBlackChild(HWND parent, int x, int y, int width, int height, DWORD exStyle = 0);
+// Skins the window and renders its frame, leaving it hidden; returns its number.
+int Skin(HWND window, const skin::SkinWindowOptions& options = {});
+// Skins the window and shows it with its first frame. (Under Wine without a
+// window manager, a skinned window that was shown takes two seconds to go:
+// its system menu makes it a managed window, whose unmapping waits for the
+// manager. Tests show only the windows they look at on screen.)
+int SkinAndShow(HWND window, const skin::SkinWindowOptions& options = {});
+skin::SkinnedWindow& Record(int i);
+
+// What the test windows' own procedure receives from the frame; while
+// `swallowFrameCommands` is on, sizing, moving and state commands stop there
+// instead of starting the platform's loops.
+struct Seen {
+  UINT message;
+  WPARAM wParam;
+};
+std::vector<Seen>& SeenMessages();
+void SwallowFrameCommands(bool on);
+
+// The rendered frame of window i (FrameDC).
+testing_support::Pixels FramePixels(int i);
+
+// PNG pictures drawn here: one colour, or four quadrants.
+std::vector<uint8_t> SolidPng(int width, int height, COLORREF colour);
+std::vector<uint8_t> QuadrantPng(int width, int height, COLORREF topLeft, COLORREF topRight,
+                                 COLORREF bottomLeft, COLORREF bottomRight);
+
+// Handles whatever is queued, dropping a WM_QUIT.
+void DrainMessages();
+// Destroys every window made by MakeWindow that is still there.
+void DestroyTestWindows();
+
+// Centre of caption button k in client coordinates, as a mouse lParam.
+LPARAM ButtonCentre(int i, int k);
+
+bool Near(COLORREF a, COLORREF b, int tolerance);
+
+// Fixture of the frame tests: engine defaults, a grey theme, no windows left.
+class FrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};
+
+}  // namespace frame_test
