@@ -1,2 +1,9 @@
-# Push buttons, check boxes and radio buttons.
-rollcall_skin_sources(button_record.h button_skinners.cpp buttons.h)
+# Push buttons, check boxes and radio buttons: registration, the window
+# procedure with the owner-draw dispatch, the painters and their looks.
+rollcall_skin_sources(
+  button_looks.cpp button_looks.h
+  button_painters.cpp
+  button_record.h
+  button_skinners.cpp
+  button_wnd_proc.cpp
+  buttons.h)
