@@ -1,6 +1,7 @@
 #include "skin/drawing/background_capture.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "graphics/bitmap.h"
 #include "graphics/graphics.h"
@@ -27,18 +28,6 @@ ContainerRecord* AsContainer(HWND window, int* windowNumber, int* position) {
   return c;
 }
 
-// The registered container of window n nearest to `control` (itself included).
-ContainerRecord* HoldingContainer(int n, HWND control) {
-  SkinnedWindow* w = WindowRecord(n);
-  if (!w) return nullptr;
-  for (HWND p = control; p && p != w->Hwnd; p = ::GetParent(p)) {
-    int owner = 0;
-    if (ContainerRecord* c = AsContainer(p, &owner, nullptr))
-      if (owner == n) return c;
-  }
-  return nullptr;
-}
-
 // Top-left of `rect` (control window coordinates) in `target`'s client area.
 POINT OffsetIn(HWND control, HWND target, const RECT& rect) {
   RECT bounds;
@@ -48,19 +37,46 @@ POINT OffsetIn(HWND control, HWND target, const RECT& rect) {
   return POINT{origin.x + rect.left, origin.y + rect.top};
 }
 
-void FillWithTint(HDC dc, const ContainerRecord& c, int width, int height) {
-  graphics::Graphics g;
-  if (!g.CreateFromHDC(dc)) return;
+// Lays the tint of container c over the part of the surface it covers: a
+// group box from 5 pixels below its top, with rounded corners; any other
+// container over its whole client area. `origin` is the surface's top-left
+// in screen coordinates.
+void LayTint(graphics::Graphics& g, const ContainerRecord& c, POINT origin) {
+  POINT client{0, 0};
+  ::ClientToScreen(c.hwnd, &client);
+  RECT size{};
+  ::GetClientRect(c.hwnd, &size);
+  const float x = static_cast<float>(client.x - origin.x);
+  const float y = static_cast<float>(client.y - origin.y);
   graphics::SolidFill tint;
-  tint.CreateSolidFill(MakeArgb(c.tintColour, c.tintAlpha));
+  if (!tint.CreateSolidFill(MakeArgb(c.tintColour, c.tintAlpha))) return;
   if (c.isGroupBox) {
     graphics::Path path;
     path.CreatePath();
-    RoundRectPath(path, 0, 5, static_cast<float>(width), static_cast<float>(height - 6), 5);
+    RoundRectPath(path, x, y + 5, static_cast<float>(size.right),
+                  static_cast<float>(size.bottom - 6), 5);
     g.FillPath(tint, path);
   } else {
-    g.FillRectangleI(tint, 0, 0, width, height);
+    g.FillRectangle(tint, x, y, static_cast<float>(size.right), static_cast<float>(size.bottom));
   }
+}
+
+// The tints of every registered container of window n around the control
+// (the control itself included) below `source`, outermost first.
+void LayEnclosingTints(HDC dc, HWND control, const RECT& rect, int n, HWND source) {
+  std::vector<const ContainerRecord*> tinted;
+  for (HWND p = control; p && p != source; p = ::GetParent(p)) {
+    int owner = 0;
+    if (const ContainerRecord* c = AsContainer(p, &owner, nullptr))
+      if (owner == n && c->tintColour != 0) tinted.push_back(c);
+  }
+  if (tinted.empty()) return;
+  RECT bounds;
+  ::GetWindowRect(control, &bounds);
+  const POINT origin{bounds.left + rect.left, bounds.top + rect.top};
+  graphics::Graphics g;
+  if (!g.CreateFromHDC(dc)) return;
+  for (auto it = tinted.rbegin(); it != tinted.rend(); ++it) LayTint(g, **it, origin);
 }
 
 }  // namespace
@@ -109,10 +125,12 @@ HDC CaptureParentBackground(HWND control, const RECT& rect) {
 
   const BackgroundSource source = LocateBackgroundSource(control, true);
   int n = source.window;
+  HWND from = nullptr;  // the window whose drawing the surface starts from
   if (source.kind == BackgroundSource::Kind::Marked && source.marked) {
-    HDC from = GetHandleProp<HDC>(source.marked, prop::Wxk_Cj);
-    const POINT at = OffsetIn(control, source.marked, rect);
-    if (from) ::BitBlt(dc, 0, 0, width, height, from, at.x, at.y, SRCCOPY);
+    from = source.marked;
+    HDC drawing = GetHandleProp<HDC>(from, prop::Wxk_Cj);
+    const POINT at = OffsetIn(control, from, rect);
+    if (drawing) ::BitBlt(dc, 0, 0, width, height, drawing, at.x, at.y, SRCCOPY);
     if (!n) n = FindOwningSkinnedWindow(control);
   } else {
     if (!n) n = FindOwningSkinnedWindow(control);
@@ -121,12 +139,11 @@ HDC CaptureParentBackground(HWND control, const RECT& rect) {
       ReleaseSurface(dc);
       return nullptr;
     }
-    const POINT at = OffsetIn(control, w->Hwnd, rect);
+    from = w->Hwnd;
+    const POINT at = OffsetIn(control, from, rect);
     if (w->FrameDC) ::BitBlt(dc, 0, 0, width, height, w->FrameDC.get(), at.x, at.y, SRCCOPY);
   }
-
-  if (const ContainerRecord* c = HoldingContainer(n, control))
-    if (c->tintColour != 0) FillWithTint(dc, *c, width, height);
+  LayEnclosingTints(dc, control, rect, n, from);
   return dc;
 }
 

@@ -43,8 +43,9 @@ const std::vector<ChildFamily>& ChildFamilies() {
        nullptr},
       {"progress bars", MembersOf<&SkinnedWindow::ProgressBars>, prop::Hw_FuID,
        FrameRefresh::NoErase, nullptr},
-      {"containers", MembersOf<&SkinnedWindow::Containers>, prop::Hw_FuID, FrameRefresh::None,
-       nullptr},
+      // A container and what it holds show the frame behind them too.
+      {"containers", MembersOf<&SkinnedWindow::Containers>, prop::Hw_FuID,
+       FrameRefresh::WithDescendants, nullptr},
       {"transparent children", MembersOf<&SkinnedWindow::TransparentChildren>, prop::Kj_FuID,
        FrameRefresh::None, nullptr},
   };

@@ -1,2 +1,9 @@
-# Containers.
-rollcall_skin_sources(container_record.h skin_children.cpp)
+# Containers: registration with their children, the container procedure,
+# full and normal paints, the group-box and border looks.
+rollcall_skin_sources(
+  container_looks.cpp container_looks.h
+  container_painters.cpp
+  container_record.h
+  container_wnd_proc.cpp
+  containers.h
+  skin_children.cpp)

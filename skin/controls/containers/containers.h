@@ -1,0 +1,22 @@
+// Containers of a skinned window (group boxes, panels, any child window with
+// children of its own): registered with the engine's SkinChildren, their
+// children skinned, and painted by the engine over what lies behind them.
+#pragma once
+
+#include <windows.h>
+
+namespace skin {
+
+// The subclass procedure of every registered container.
+LRESULT CALLBACK ContainerWndProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The container as its window procedure paints it: its background (with
+// the tints of every enclosing container), then the group-box frame and
+// caption or the double border. A full paint goes to `target` (or, with
+// none, to the container's DC without its opaque children) and ends the
+// pending full paint; a normal paint goes to that DC and lets the
+// translucent children redraw over it.
+void FullPaintContainer(HWND container, HDC target);
+void NormalPaintContainer(HWND container);
+
+}  // namespace skin
