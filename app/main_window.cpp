@@ -79,12 +79,9 @@ LRESULT CALLBACK PictureBoxHook(HWND box, UINT message, WPARAM wParam, LPARAM lP
 void CreateControls(HWND window) {
   g_controls.window = window;
   g_closing = false;
+  // Skinned, the group box paints the window's picture behind itself and
+  // its children.
   g_controls.groupBox = CreateChild("BUTTON", "", BS_GROUPBOX, kGroupBoxBounds, window, kGroupBoxId);
-  // A group box draws only its frame lines, never its inside: marked
-  // transparent, the window paints what lies under it (its background
-  // picture once skinned) and the label and photo show over that.
-  ::SetWindowLongA(g_controls.groupBox, GWL_EXSTYLE,
-                   ::GetWindowLongA(g_controls.groupBox, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
   g_controls.pictureBox = CreatePictureBox(g_controls.groupBox, kPictureBoxId, kPictureBoxBounds);
   ::SetPropA(g_controls.pictureBox, "RollCallPictureProc",
              reinterpret_cast<HANDLE>(::SetWindowLongPtrA(
