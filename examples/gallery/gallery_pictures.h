@@ -1,0 +1,17 @@
+// Small pictures the gallery gives its image buttons, drawn here at start.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace gallery {
+
+// PNG bytes, 32 x 32 unless a size is given.
+std::vector<uint8_t> ClassListIcon(int size = 32);   // a sheet with lines of names
+std::vector<uint8_t> CameraIcon(int size = 32);      // a camera: the photos
+std::vector<uint8_t> StarIcon(int size = 32, uint32_t argb = 0xFFFFC83C);  // a star
+
+// The sample class's background picture (JPEG bytes).
+std::vector<uint8_t> Background();
+
+}  // namespace gallery
