@@ -41,6 +41,24 @@ inline void Report(const std::string& name, double value, const char* unit,
   ReportText(name, text, unit, note);
 }
 
+// Mean milliseconds of `run` over `count` calls, after one warm-up call.
+template <typename Run>
+double TimeMs(int count, Run run) {
+  run();
+  const double start = NowMs();
+  for (int n = 0; n < count; ++n) run();
+  ::GdiFlush();
+  return (NowMs() - start) / count;
+}
+
+// A cost as a multiple of a plain transfer of the same size.
+inline std::string Ratio(double value, double base) {
+  if (base <= 0) return "(the BitBlt was too quick to time)";
+  char text[64];
+  std::snprintf(text, sizeof text, "(%.1f x BitBlt)", value / base);
+  return text;
+}
+
 // ---------------------------------------------------------------------------
 // Processor time from outside. Under Wine every Windows process is a Linux
 // process, and Linux counts its user and system time in /proc/<pid>/stat

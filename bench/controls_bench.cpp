@@ -1,0 +1,112 @@
+// Measures the paints of the skinned controls on a window laid out as the
+// roll-call window: one push-button paint (176 x 40) and one full paint of
+// the group box (514 x 343), each against a plain BitBlt of the same size.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "bench/bench_pictures.h"
+#include "bench/bench_util.h"
+#include "platform/gdiplus_session.h"
+#include "platform/handles.h"
+#include "skin/controls/buttons/buttons.h"
+#include "skin/controls/containers/containers.h"
+#include "skin/engine/module_state.h"
+#include "skin/engine/skin_engine.h"
+
+namespace {
+
+constexpr int kWidth = 512, kHeight = 394;
+constexpr RECT kButton{64, 344, 64 + 176, 344 + 40};
+constexpr RECT kGroupBox{0, -7, 514, -7 + 343};
+
+LRESULT CALLBACK PlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return ::DefWindowProcA(w, m, wp, lp); }
+
+HWND MakeChild(HWND parent, const char* text, DWORD style, const RECT& r) {
+  return ::CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, parent, nullptr, nullptr, nullptr);
+}
+
+void Pump() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+}
+
+// A memory surface of the size of `r`, to paint into and to copy from.
+platform::MemorySurface SurfaceOf(const RECT& r) {
+  platform::WindowDC screen(nullptr);
+  return platform::MemorySurface(
+      screen.get(), platform::UniqueBitmap(::CreateCompatibleBitmap(
+                        screen.get(), r.right - r.left, r.bottom - r.top)));
+}
+
+}  // namespace
+
+int main() {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&icc);
+  platform::StartGdiplus();
+  skin::InitSkinModule();
+  skin::SetModuleDefaults();
+  {
+    skin::SkinEngine engine;
+    engine.SetTheme(std::nullopt, bench::SampleBackground(), 0x000000, 0xFFFFFF, 3);
+    engine.SetOptions(true, 150);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = PlainProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ControlsBenchWindow";
+    ::RegisterClassExA(&wc);
+    HWND window = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 100, 100,
+                                    kWidth, kHeight, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND groupBox = MakeChild(window, "", BS_GROUPBOX, kGroupBox);
+    HWND captioned = MakeChild(window, "抽取方式", BS_GROUPBOX | BS_LEFT, RECT{20, 20, 280, 200});
+    ::ShowWindow(captioned, SW_HIDE);
+    HWND button = MakeChild(window, "开始", BS_PUSHBUTTON, kButton);
+    skin::SkinWindowOptions o;
+    o.captionHeight = 50;
+    o.showTitle = false;
+    engine.SkinWindow(window, o);
+    engine.SkinChildren(groupBox, 1, ::GetSysColor(COLOR_BTNFACE), 0);
+    engine.SkinChildren(captioned, 1, 0xFFFFFF, 60);
+    Pump();
+
+    const RECT buttonRect{0, 0, kButton.right - kButton.left, kButton.bottom - kButton.top};
+    platform::MemorySurface buttonSurface = SurfaceOf(buttonRect);
+    platform::MemorySurface source = SurfaceOf(buttonRect);
+    const double buttonBlit = bench::TimeMs(2000, [&] {
+      ::BitBlt(buttonSurface.dc(), 0, 0, buttonRect.right, buttonRect.bottom, source.dc(), 0, 0,
+               SRCCOPY);
+    });
+    bench::Report("BitBlt 176 x 40", buttonBlit, "ms");
+    const double normal = bench::TimeMs(300, [&] {
+      skin::PaintPushButton(button, buttonSurface.dc(), 0, buttonRect);
+    });
+    bench::Report("push button paint, normal", normal, "ms", bench::Ratio(normal, buttonBlit));
+    const double hot = bench::TimeMs(300, [&] {
+      skin::PaintPushButton(button, buttonSurface.dc(), skin::kStateHot | skin::kStatePressed,
+                            buttonRect);
+    });
+    bench::Report("push button paint, hot and pressed", hot, "ms", bench::Ratio(hot, buttonBlit));
+
+    const RECT boxRect{0, 0, kGroupBox.right - kGroupBox.left, kGroupBox.bottom - kGroupBox.top};
+    platform::MemorySurface boxSurface = SurfaceOf(boxRect);
+    platform::MemorySurface boxSource = SurfaceOf(boxRect);
+    const double boxBlit = bench::TimeMs(500, [&] {
+      ::BitBlt(boxSurface.dc(), 0, 0, boxRect.right, boxRect.bottom, boxSource.dc(), 0, 0, SRCCOPY);
+    });
+    bench::Report("BitBlt 514 x 343", boxBlit, "ms");
+    const double full = bench::TimeMs(100, [&] { skin::FullPaintContainer(groupBox, boxSurface.dc()); });
+    bench::Report("group box full paint (no caption)", full, "ms", bench::Ratio(full, boxBlit));
+    const double withCaption =
+        bench::TimeMs(100, [&] { skin::FullPaintContainer(captioned, boxSurface.dc()); });
+    bench::Report("group box 260 x 180, caption and tint", withCaption, "ms",
+                  bench::Ratio(withCaption, boxBlit) + " of 514 x 343");
+
+    ::DestroyWindow(window);
+    Pump();
+    engine.Destroy();
+  }
+  skin::ExitSkinModule();
+  return 0;
+}
