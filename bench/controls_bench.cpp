@@ -10,6 +10,7 @@
 #include "platform/handles.h"
 #include "skin/controls/buttons/buttons.h"
 #include "skin/controls/containers/containers.h"
+#include "skin/drawing/background_capture.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/skin_engine.h"
 
@@ -96,6 +97,10 @@ int main() {
       ::BitBlt(boxSurface.dc(), 0, 0, boxRect.right, boxRect.bottom, boxSource.dc(), 0, 0, SRCCOPY);
     });
     bench::Report("BitBlt 514 x 343", boxBlit, "ms");
+    const double capture = bench::TimeMs(100, [&] {
+      skin::ReleaseSurface(skin::CaptureParentBackground(groupBox, boxRect));
+    });
+    bench::Report("  of which: capturing what lies behind", capture, "ms", bench::Ratio(capture, boxBlit));
     const double full = bench::TimeMs(100, [&] { skin::FullPaintContainer(groupBox, boxSurface.dc()); });
     bench::Report("group box full paint (no caption)", full, "ms", bench::Ratio(full, boxBlit));
     const double withCaption =
