@@ -7,7 +7,13 @@
 namespace graphics {
 
 HWND Tooltip::Create(HWND owner, bool balloon) {
-  DWORD style = TTS_ALWAYSTIP | (balloon ? TTS_BALLOON : 0);
+  // Created as a popup from the start. Without WS_POPUP the window would be
+  // made as an overlapped, captioned window (the control only turns it into a
+  // popup while it is being created), and a window system that decided from
+  // that first style to hand it to the window manager makes every hide wait
+  // for that manager: under Wine without one, two seconds in which the owner
+  // paints nothing and the tip stays on the screen.
+  DWORD style = WS_POPUP | TTS_ALWAYSTIP | (balloon ? TTS_BALLOON : 0);
   tip_window_ = ::CreateWindowExA(0, TOOLTIPS_CLASSA, "", style, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr);

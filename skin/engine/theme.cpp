@@ -98,6 +98,8 @@ bool SkinEngine::SetTitleFont(HWND window, std::optional<std::string> fontName,
   if (colour) w->TitleColour = *colour;
   if (shadowColour) w->TitleShadowColour = *shadowColour;
   if (style) w->TitleFontStyle = *style;
+  // A window that shows no title keeps its caption as it is.
+  if (!w->ShowTitle || !w->ShowCaption) return true;
   const int length = ::GetWindowTextLengthA(window);
   std::string text(static_cast<size_t>(length) + 1, '\0');
   text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), length + 1)));

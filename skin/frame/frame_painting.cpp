@@ -270,20 +270,27 @@ void SkinEngine::DrawTitle(int i, graphics::Graphics* into, std::optional<std::s
   HWND window = w->Hwnd;
   HDC frameDC = w->FrameDC.get();
   const int boxWidth = TitleBoxWidth(*w, ClientSize(window).cx, FrameMargin);
+  // Icon, text box and its one-pixel halo, kept left of the caption-button
+  // strip (the text box alone would reach into it).
+  const RECT area{kIconLeft, kIconTop, std::min(kTitleLeft + boxWidth + 1, w->ButtonsLeft),
+                  kTitleTop + kTitleHeight + 1};
+  if (area.right <= area.left) return;
 
   graphics::Graphics own;
   graphics::Graphics* g = into;
   if (!into) {
     own.CreateFromHDC(frameDC);
     g = &own;
-    // Icon, text box and its one-pixel halo.
-    RestoreFromCaptionCache(i, RECT{kIconLeft, kIconTop, kTitleLeft + boxWidth + 1,
-                                    kTitleTop + kTitleHeight + 1});
+    RestoreFromCaptionCache(i, area);
   }
   g->Flush(Gdiplus::FlushIntentionSync);
-  if (ModuleIcon)
+  if (ModuleIcon) {
+    const int saved = ::SaveDC(frameDC);
+    ::IntersectClipRect(frameDC, area.left, area.top, area.right, area.bottom);
     ::DrawIconEx(frameDC, kIconLeft, kIconTop, ModuleIcon, kIconSize, kIconSize, 0, nullptr,
                  DI_NORMAL);
+    ::RestoreDC(frameDC, saved);
+  }
 
   if (!text) {
     const int length = ::GetWindowTextLengthA(window);
@@ -293,6 +300,10 @@ void SkinEngine::DrawTitle(int i, graphics::Graphics* into, std::optional<std::s
   }
   graphics::Font font;
   if (!text->empty() && CreateTitleFont(font, *w)) {
+    Gdiplus::GraphicsState state = 0;
+    const bool saved = g->SaveGraphics(state);
+    g->SetClipRectI(area.left, area.top, area.right - area.left, area.bottom - area.top,
+                    Gdiplus::CombineModeIntersect);
     const Gdiplus::RectF box(kTitleLeft, kTitleTop, static_cast<float>(boxWidth), kTitleHeight);
     graphics::SolidFill shadow, ink;
     shadow.CreateSolidFill(MakeArgb(w->TitleShadowColour, 150));
@@ -303,13 +314,14 @@ void SkinEngine::DrawTitle(int i, graphics::Graphics* into, std::optional<std::s
       g->DrawString(*text, font, moved, nullptr, shadow);
     }
     g->DrawString(*text, font, box, nullptr, ink);
+    if (saved) g->RestoreGraphics(state);
   }
   g->Flush(Gdiplus::FlushIntentionSync);
 
   if (!into) {
     platform::WindowDC screen = ChildExcludedDC(window);
-    ::BitBlt(screen.get(), kIconLeft, kIconTop + 1, boxWidth, kTitleHeight, frameDC, kIconLeft,
-             kIconTop + 1, SRCCOPY);
+    ::BitBlt(screen.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+             frameDC, area.left, area.top, SRCCOPY);
   }
 }
 

@@ -241,7 +241,12 @@ void SkinEngine::OnFadeTick(int i, HWND window) {
                       kFadeSteps * kAlphaPerStep - w->FadeOut.step * kAlphaPerStep);
   }
   const bool fadeOutDone = w->FadeOut.step >= kFadeSteps || w->FadeOut.button == 0;
-  if ((!w->MouseTracking || !w->FadeTimerOn) && fadeOutDone) {
+  // While the pointer is on a button the timer stays: the platform's hover
+  // notice comes only once the pointer rests, so a pointer still moving over
+  // a button has no MouseTracking yet, and forgetting LastHotButton then would
+  // leave the button lit when the pointer moves off it.
+  const bool onButton = w->LastHotButton >= 1;
+  if ((!w->MouseTracking || !w->FadeTimerOn) && fadeOutDone && !onButton) {
     w->FadeTimerOn = false;
     ::KillTimer(window, FadeTimerId(window));
     w->LastHotButton = 0;

@@ -118,6 +118,31 @@ TEST_F(FrameBehaviour, ANewHoverFinishesTheFadeOutAtOnce) {
   EXPECT_FALSE(::KillTimer(window, reinterpret_cast<UINT_PTR>(window)));
 }
 
+TEST_F(FrameBehaviour, AButtonLitBeforeAnyHoverNoticeStillFadesOutWhenThePointerMovesOn) {
+  // The platform's hover notice comes only once the pointer rests: a pointer
+  // that keeps moving over a button brings moves alone.
+  HWND window = MakeWindow(400, 260, WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  const int i = Skin(window);
+  Engine().RenderFrame(i);
+  const testing_support::Pixels rest = FramePixels(i);
+  skin::SkinnedWindow& w = Record(i);
+  ::SendMessageA(window, WM_MOUSEMOVE, 0, ButtonCentre(i, 3));
+  ASSERT_FALSE(w.MouseTracking);
+  for (int step = 1; step <= 8; ++step) {
+    Tick(window);
+    EXPECT_EQ(w.FadeIn.step, step);
+  }
+  EXPECT_EQ(w.LastHotButton, 3);
+  EXPECT_GT(Glow(i, 3, rest), 40);
+  ::SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(100, 10));  // the caption, off the strip
+  EXPECT_EQ(w.FadeOut.button, 3);
+  for (int n = 0; n < 8; ++n) Tick(window);
+  EXPECT_LE(Glow(i, 3, rest), 2);
+  EXPECT_FALSE(w.FadeTimerOn);
+  EXPECT_EQ(w.FadeOut.button, 0);
+  EXPECT_FALSE(::KillTimer(window, reinterpret_cast<UINT_PTR>(window)));
+}
+
 TEST_F(FrameBehaviour, CloseButtonClickClosesTheWindow) {
   HWND window = MakeWindow(300, 200);
   const int i = Skin(window);

@@ -160,6 +160,47 @@ TEST_F(SkinnedMainWindow, CloseButtonLightsUpUnderThePointerAndDarkensWhenPresse
   EXPECT_EQ(Record(i).FadeOut.button, 0);  // faded out: the pointer left the strip
 }
 
+TEST_F(SkinnedMainWindow, AfterTheTipShowedTheCloseButtonFadesOutOnTheCaptionAndOutside) {
+  Open(true);
+  const Pixels rest = FramePixels(i);
+  HWND tip = Record(i).Tooltip.GetWindow();
+  ASSERT_NE(tip, nullptr);
+  const POINT close = OnScreen(ButtonCentre(i, 1));
+  const POINT caption = OnScreen(MAKELPARAM(250, 8));  // above the photo, within the caption
+  POINT above = close;
+  above.y -= 60;
+  ::SetCursorPos(above.x, above.y);
+  testing_support::PumpFor(60);
+  GlidePointer(close, 8, 15);
+  ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(tip) != FALSE; }, 3000));
+  const Pixels lit = FramePixels(i);
+  lit.SavePng(OutputPath("main_window_close_with_tip.png"));
+  EXPECT_GT(ButtonGlow(i, 1, lit, rest), 40);
+
+  // Off the button, onto the caption, then out: each time the button is back
+  // at rest and the tip gone well within a second.
+  auto leaveFor = [&](POINT to, int steps) {
+    const ULONGLONG start = ::GetTickCount64();
+    GlidePointer(to, steps, 15);
+    const bool back = PumpUntil(
+        [&] {
+          return !::IsWindowVisible(tip) && ButtonGlow(i, 1, FramePixels(i), rest) <= 2 &&
+                 Record(i).FadeOut.button == 0;
+        },
+        1000);
+    const ULONGLONG took = ::GetTickCount64() - start;
+    EXPECT_TRUE(back && took < 1000)
+        << "the close button stayed lit and the tip up for " << took << " ms";
+  };
+  leaveFor(caption, 10);
+  FramePixels(i).SavePng(OutputPath("main_window_close_then_caption.png"));
+  leaveFor(above, 6);
+  testing_support::PumpFor(60);
+  EXPECT_FALSE(Record(i).FadeTimerOn);
+  EXPECT_EQ(Record(i).LastHotButton, 0);
+  EXPECT_FALSE(Record(i).MouseTracking);
+}
+
 TEST_F(SkinnedMainWindow, WithoutPicturesTheFrameIsBlack) {
   Open(false);
   EXPECT_TRUE(skin::Module.BackgroundImage.empty());

@@ -4,7 +4,8 @@ rollcall_add_test(skin_frame_tests
   SOURCES ${_dir}/frame_registry_tests.cpp ${_dir}/frame_geometry_tests.cpp
           ${_dir}/frame_render_tests.cpp ${_dir}/frame_capture_tests.cpp
           ${_dir}/frame_behaviour_tests.cpp ${_dir}/frame_leak_tests.cpp
-          ${_dir}/frame_main_window_tests.cpp
+          ${_dir}/frame_main_window_tests.cpp ${_dir}/frame_hover_tests.cpp
+          ${_dir}/frame_title_tests.cpp
   LIBS skin_test_support rollcall_app skin)
 target_compile_definitions(skin_frame_tests PRIVATE
   ROLLCALL_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples/class")

@@ -155,6 +155,39 @@ bool Near(COLORREF a, COLORREF b, int tolerance) {
   return testing_support::ColourDistance(a, b) <= tolerance;
 }
 
+void GlidePointer(POINT to, int steps, unsigned msPerStep) {
+  POINT from;
+  ::GetCursorPos(&from);
+  const int sw = ::GetSystemMetrics(SM_CXSCREEN), sh = ::GetSystemMetrics(SM_CYSCREEN);
+  for (int n = 1; n <= steps; ++n) {
+    const int x = from.x + (to.x - from.x) * n / steps, y = from.y + (to.y - from.y) * n / steps;
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    // Absolute positions are in 65536ths of the screen; rounded up so that
+    // the pixel reached is the one asked for.
+    input.mi.dx = (x * 65536 + sw - 1) / sw;
+    input.mi.dy = (y * 65536 + sh - 1) / sh;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof input);
+    testing_support::PumpFor(msPerStep);
+  }
+}
+
+bool PumpUntil(const std::function<bool()>& done, unsigned ms) {
+  const ULONGLONG end = ::GetTickCount64() + ms;
+  while (!done()) {
+    if (::GetTickCount64() >= end) return false;
+    testing_support::PumpFor(10);
+  }
+  return true;
+}
+
+int ButtonGlow(int i, int k, const testing_support::Pixels& now,
+               const testing_support::Pixels& rest) {
+  const int x = static_cast<int>(Record(i).CaptionButtons.at(k).Rect.X) + 3;
+  return testing_support::ColourDistance(now.at(x, 4), rest.at(x, 4));
+}
+
 void FrameTest::SetUp() {
   skin::SetModuleDefaults();
   Engine().SetOptions(true);

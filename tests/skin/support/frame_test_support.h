@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "skin/engine/registry.h"
@@ -59,6 +60,16 @@ void DestroyTestWindows();
 LPARAM ButtonCentre(int i, int k);
 
 bool Near(COLORREF a, COLORREF b, int tolerance);
+
+// Real pointer movement: moves the pointer to `to` (screen coordinates) in
+// even steps through SendInput, handling messages for `msPerStep` after each.
+void GlidePointer(POINT to, int steps, unsigned msPerStep);
+// Handles messages until `done` holds or `ms` milliseconds have passed.
+bool PumpUntil(const std::function<bool()>& done, unsigned ms);
+// How far a point near the top left of caption button k in `now` is from
+// the same point at rest.
+int ButtonGlow(int i, int k, const testing_support::Pixels& now,
+               const testing_support::Pixels& rest);
 
 // Fixture of the frame tests: engine defaults, a grey theme, no windows left.
 class FrameTest : public ::testing::Test {
