@@ -198,7 +198,16 @@ HDC ChildExcludedDC(HWND window, HDC dc) {
     RECT r;
     ::GetWindowRect(child, &r);
     ::MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-    ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    // A child shaped by a window region covers only that region: the rest
+    // of its rectangle is the parent's to paint, or it would never change.
+    platform::UniqueRegion shape(::CreateRectRgn(0, 0, 0, 0));
+    const int kind = shape ? ::GetWindowRgn(child, shape.get()) : ERROR;
+    if (kind == SIMPLEREGION || kind == COMPLEXREGION) {
+      ::OffsetRgn(shape.get(), r.left, r.top);
+      ::ExtSelectClipRgn(dc, shape.get(), RGN_DIFF);
+    } else {
+      ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
   }
   return dc;
 }
