@@ -1,0 +1,119 @@
+// The gallery, started as its own program: every family it shows is skinned,
+// and the display shows the engine's looks.
+#include <windows.h>
+#include <objbase.h>
+#include <gdiplus.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/display_capture.h"
+#include "tests/support/processes.h"
+#include "tests/support/screen.h"
+
+namespace {
+
+std::string g_galleryPath;  // from the command line
+
+// Properties are readable across processes: they tell what the engine took.
+int Prop(HWND window, const char* key) {
+  return static_cast<int>(reinterpret_cast<intptr_t>(::GetPropA(window, key)));
+}
+
+HWND ChildWithText(HWND parent, const char* text) {
+  return ::FindWindowExA(parent, nullptr, nullptr, text);
+}
+
+class Gallery : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string exe = testing_support::WindowsPath(g_galleryPath);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string command = "\"" + exe + "\"";
+    ASSERT_TRUE(::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &si, &pi_))
+        << exe;
+    ::WaitForInputIdle(pi_.hProcess, 10000);
+    for (int i = 0; i < 200 && !window_; ++i) {
+      window_ = testing_support::FindTopWindow(pi_.dwProcessId, "SkinGalleryWindow", true);
+      if (!window_) ::Sleep(50);
+    }
+    ASSERT_NE(window_, nullptr);
+    testing_support::PumpFor(500);
+  }
+  void TearDown() override {
+    if (window_) ::PostMessageA(window_, WM_CLOSE, 0, 0);
+    if (pi_.hProcess) {
+      if (::WaitForSingleObject(pi_.hProcess, 8000) == WAIT_TIMEOUT) ::TerminateProcess(pi_.hProcess, 1);
+      ::CloseHandle(pi_.hProcess);
+      ::CloseHandle(pi_.hThread);
+    }
+  }
+  PROCESS_INFORMATION pi_{};
+  HWND window_ = nullptr;
+};
+
+TEST_F(Gallery, EveryFamilyItShowsIsSkinned) {
+  EXPECT_EQ(Prop(window_, "Hw_lbID"), 1);
+  // Buttons on the window, in the group box and in the panel carry their
+  // list positions; push buttons became owner-drawn.
+  for (const char* caption : {"普通按钮", "默认按钮", "不可用", "显示照片", "自动循环"}) {
+    HWND button = ChildWithText(window_, caption);
+    ASSERT_NE(button, nullptr) << caption;
+    EXPECT_GE(Prop(button, "Hw_lbID"), 1) << caption;
+    EXPECT_EQ(Prop(button, "Hw_FuID"), 1) << caption;
+  }
+  EXPECT_EQ(::GetWindowLongA(ChildWithText(window_, "普通按钮"), GWL_STYLE) & 0xF, BS_OWNERDRAW);
+  EXPECT_EQ(::GetWindowLongA(ChildWithText(window_, "显示照片"), GWL_STYLE) & 0xF, BS_AUTOCHECKBOX);
+
+  HWND groupBox = ChildWithText(window_, "抽取方式");
+  ASSERT_NE(groupBox, nullptr);
+  EXPECT_GE(Prop(groupBox, "Hw_lbID"), 1);  // a registered container
+  for (const char* caption : {"随机抽取", "按学号顺序", "按小组", "应用"})
+    EXPECT_GE(Prop(ChildWithText(groupBox, caption), "Hw_lbID"), 1) << caption;
+
+  HWND panel = ::GetNextWindow(groupBox, GW_HWNDNEXT);
+  ASSERT_NE(panel, nullptr);
+  EXPECT_GE(Prop(panel, "Hw_lbID"), 1);
+  for (const char* caption : {"导入名单", "照片", ""}) {
+    HWND image = ChildWithText(panel, caption);
+    ASSERT_NE(image, nullptr) << caption;
+    EXPECT_GE(Prop(image, "Hw_lbID"), 1) << caption;
+    EXPECT_EQ(::GetWindowLongA(image, GWL_STYLE) & 0xF, BS_OWNERDRAW) << caption;
+  }
+}
+
+TEST_F(Gallery, TheDisplayShowsTheEnginesLooks) {
+  const testing_support::Pixels shot = testing_support::CaptureShown(window_, "gallery.png");
+  ASSERT_FALSE(shot.empty()) << "no picture from the display";
+  // The disabled button's face is opaque silver out to its corners.
+  RECT disabled;
+  ::GetWindowRect(ChildWithText(window_, "不可用"), &disabled);
+  RECT frame;
+  ::GetWindowRect(window_, &frame);
+  const int x = disabled.left - frame.left, y = disabled.top - frame.top;
+  EXPECT_EQ(shot.at(x, y), RGB(0xC0, 0xC0, 0xC0));
+  EXPECT_EQ(shot.at(x, y + (disabled.bottom - disabled.top) - 1), RGB(0xC0, 0xC0, 0xC0));
+  // A plain push button lets the picture through: its middle is neither
+  // silver nor the platform's button face.
+  RECT push;
+  ::GetWindowRect(ChildWithText(window_, "普通按钮"), &push);
+  const COLORREF middle = shot.at(push.left - frame.left + 6, push.top - frame.top + 28);
+  EXPECT_GT(testing_support::ColourDistance(middle, ::GetSysColor(COLOR_BTNFACE)), 8);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc > 1) g_galleryPath = argv[1];
+  Gdiplus::GdiplusStartupInput input;
+  ULONG_PTR token = 0;
+  Gdiplus::GdiplusStartup(&token, &input, nullptr);
+  const int result = RUN_ALL_TESTS();
+  Gdiplus::GdiplusShutdown(token);
+  return result;
+}
