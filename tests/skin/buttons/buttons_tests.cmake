@@ -1,0 +1,6 @@
+# Push buttons, check boxes and radio buttons: registration, looks, painters,
+# behaviour under the real pointer, leaks, and a picture of every look.
+set(_dir ${CMAKE_CURRENT_LIST_DIR})
+rollcall_add_test(skin_button_tests
+  SOURCES ${_dir}/button_registration_tests.cpp
+  LIBS skin_test_support rollcall_app skin)
