@@ -3,4 +3,5 @@
 set(_dir ${CMAKE_CURRENT_LIST_DIR})
 rollcall_add_test(skin_button_tests
   SOURCES ${_dir}/button_registration_tests.cpp ${_dir}/button_look_tests.cpp
+          ${_dir}/button_behaviour_tests.cpp
   LIBS skin_test_support rollcall_app skin)
