@@ -47,7 +47,8 @@ bool MakeImageButton(HWND button, ImageButtonSetup setup) {
     // push button would get, so that the caption shows.
     ButtonRecord record;
     record.hwnd = button;
-    const ControlFont font = ReadControlFont(button);
+    const bool ownFont = ::SendMessageA(button, WM_GETFONT, 0, 0) != 0;
+    const ControlFont font = ownFont ? ReadControlFont(button) : ControlFont{};
     record.fontName = font.face.empty() ? kCaptionFace : font.face;
     record.fontSize = font.size > 0 ? font.size : kCaptionSize;
     record.fontStyle = font.style;
