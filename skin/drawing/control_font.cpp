@@ -8,6 +8,11 @@ namespace skin {
 ControlFont ReadControlFont(HWND control) {
   ControlFont read;
   HFONT font = reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0));
+  // Without a font of its own the control's DC holds the system font: a
+  // raster font GDI+ cannot use on Windows, so nothing is read there; Wine
+  // maps it to an outline face, which would give captions another face and
+  // size. Nothing is read on either.
+  if (!font) return read;
   platform::WindowDC dc(control);
   graphics::Font gdiplus;
   if (!dc || !gdiplus.CreateFontFromDeviceContext(dc.get(), font)) return read;

@@ -17,8 +17,9 @@ struct ControlFont {
   int32_t style = 0;  // 1 bold, 2 italic, 4 underline, 8 strikeout
 };
 
-// The font the control answers WM_GETFONT with (or, without one, the font
-// its device context starts with), as GDI+ sees it.
+// The font the control answers WM_GETFONT with, as GDI+ sees it; nothing
+// (an empty face, size 0) for a control without a font of its own or with a
+// font GDI+ cannot use.
 ControlFont ReadControlFont(HWND control);
 
 // A caption font of `face` at `size` pixels: the default GUI font when the

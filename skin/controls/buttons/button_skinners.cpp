@@ -41,11 +41,7 @@ void SkinButtons(int i, HWND parent, KindRule kindOf) {
     // An owner-drawn push button asks its parent to draw it: the engine then does.
     if (*kind == kPushButton) ::SetWindowLongA(button, GWL_STYLE, style | kOwnerDrawType);
 
-    // Only a font of the button's own is read. Without one its DC holds the
-    // system font: a raster font GDI+ cannot use on Windows, but an outline
-    // face under Wine, which would give the caption another face and size.
-    const bool ownFont = ::SendMessageA(button, WM_GETFONT, 0, 0) != 0;
-    const ControlFont font = ownFont ? ReadControlFont(button) : ControlFont{};
+    const ControlFont font = ReadControlFont(button);
     w = WindowRecord(i);
     ButtonRecord* r = w ? w->ButtonControls.find(index) : nullptr;
     if (!r || r->hwnd != button) continue;

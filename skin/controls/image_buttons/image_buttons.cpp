@@ -47,8 +47,7 @@ bool MakeImageButton(HWND button, ImageButtonSetup setup) {
     // push button would get, so that the caption shows.
     ButtonRecord record;
     record.hwnd = button;
-    const bool ownFont = ::SendMessageA(button, WM_GETFONT, 0, 0) != 0;
-    const ControlFont font = ownFont ? ReadControlFont(button) : ControlFont{};
+    const ControlFont font = ReadControlFont(button);
     record.fontName = font.face.empty() ? kCaptionFace : font.face;
     record.fontSize = font.size > 0 ? font.size : kCaptionSize;
     record.fontStyle = font.style;

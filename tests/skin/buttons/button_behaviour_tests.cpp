@@ -130,7 +130,9 @@ TEST_F(ButtonBehaviour, PressShowsTheOverlayReleaseClicksAndTheNextMoveIsHotAgai
                   // The move the platform makes when the capture goes.
                   {WM_MOUSEMOVE, kSent | kOptional, kA}},
                  "release");
-  if (CountLogged(WM_MOUSEMOVE, kA)) EXPECT_TRUE(Hot(a_));
+  if (CountLogged(WM_MOUSEMOVE, kA)) {
+    EXPECT_TRUE(Hot(a_));
+  }
   // The release drew the button without the hot bit and forgot the hover,
   // so the next move, the platform's own or the user's, draws it hot.
   ClearLog();
