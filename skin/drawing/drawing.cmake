@@ -11,6 +11,7 @@ rollcall_skin_sources(
   fade_image.cpp fade_image.h
   paint_frame.cpp paint_frame.h
   round_rect_path.cpp round_rect_path.h
+  shape_painting.cpp shape_painting.h
   skin_images.cpp skin_images.h
   top_rounded_paths.cpp top_rounded_paths.h)
 

@@ -7,7 +7,7 @@
 #include "graphics/solid_fill.h"
 #include "skin/controls/buttons/buttons.h"
 #include "skin/drawing/control_font.h"
-#include "skin/drawing/round_rect_path.h"
+#include "skin/drawing/shape_painting.h"
 #include "skin/drawing/skin_images.h"
 #include "skin/drawing/top_rounded_paths.h"
 
@@ -22,30 +22,6 @@ constexpr Colour kTeal = 0x808000;  // #008080
 constexpr int kCorner = 5;
 
 using graphics::PointF;
-
-graphics::Path RoundRect(float x, float y, float w, float h, int radius) {
-  graphics::Path path;
-  path.CreatePath();
-  RoundRectPath(path, x, y, w, h, radius);
-  return path;
-}
-
-void FillGradient(graphics::Graphics& g, const graphics::Path& path, PointF from, PointF to,
-                  Gdiplus::ARGB first, Gdiplus::ARGB second) {
-  graphics::LineBrush brush;
-  if (brush.CreateLineBrush(from, to, first, second)) g.FillPath(brush, path);
-}
-
-void Fill(graphics::Graphics& g, const graphics::Path& path, Gdiplus::ARGB colour) {
-  graphics::SolidFill brush;
-  if (brush.CreateSolidFill(colour)) g.FillPath(brush, path);
-}
-
-void Outline(graphics::Graphics& g, const graphics::Path& path, Gdiplus::ARGB colour,
-             float width = 1.0f) {
-  graphics::Pen pen;
-  if (pen.CreatePen1(colour, width)) g.DrawPath(pen, path);
-}
 
 enum class TextAlign { Centre, Near };
 
@@ -101,7 +77,7 @@ void DrawEnabledFace(graphics::Graphics& g, const graphics::Path& face, const Bu
   }
 
   if (look.state & kStatePressed) {
-    const graphics::Path sunk = RoundRect(x + 2, y + 2, w - 3, h - 3, kCorner);
+    const graphics::Path sunk = RoundRectShape(x + 2, y + 2, w - 3, h - 3, kCorner);
     FillGradient(g, sunk, PointF(2, 2), PointF(2, h - 2), MakeArgb(look.accent, 60),
                  MakeArgb(kWhite, 100));
   }
@@ -110,8 +86,8 @@ void DrawEnabledFace(graphics::Graphics& g, const graphics::Path& face, const Bu
 }  // namespace
 
 void DrawPushButtonLook(graphics::Graphics& g, const ButtonLook& look, const LookBox& b) {
-  const graphics::Path face = RoundRect(b.x, b.y, b.w - 1, b.h - 1, kCorner);
-  Fill(g, face, MakeArgb(kWhite, 120));
+  const graphics::Path face = RoundRectShape(b.x, b.y, b.w - 1, b.h - 1, kCorner);
+  FillSolid(g, face, MakeArgb(kWhite, 120));
   if (look.state & kStateDisabled)
     DrawDisabledFace(g, face, b);
   else

@@ -6,7 +6,7 @@
 #include "graphics/solid_fill.h"
 #include "skin/controls/buttons/buttons.h"
 #include "skin/drawing/control_font.h"
-#include "skin/drawing/round_rect_path.h"
+#include "skin/drawing/shape_painting.h"
 
 namespace skin {
 namespace {
@@ -16,24 +16,6 @@ constexpr Colour kBlack = 0x000000;
 constexpr Colour kGrey = 0x808080;
 
 using graphics::PointF;
-
-graphics::Path RoundRect(float x, float y, float w, float h, int radius) {
-  graphics::Path path;
-  path.CreatePath();
-  RoundRectPath(path, x, y, w, h, radius);
-  return path;
-}
-
-void FillGradient(graphics::Graphics& g, const graphics::Path& path, PointF from, PointF to,
-                  Gdiplus::ARGB first, Gdiplus::ARGB second) {
-  graphics::LineBrush brush;
-  if (brush.CreateLineBrush(from, to, first, second)) g.FillPath(brush, path);
-}
-
-void Outline(graphics::Graphics& g, const graphics::Path& path, Gdiplus::ARGB colour) {
-  graphics::Pen pen;
-  if (pen.CreatePen1(colour, 1.0f)) g.DrawPath(pen, path);
-}
 
 // Images that fail to load draw nothing; the rest of the look still shows.
 void DrawImageAt(graphics::Graphics& g, const std::vector<uint8_t>& bytes, float x, float y,
@@ -46,7 +28,7 @@ void DrawHighlight(graphics::Graphics& g, const ImageButtonLook& look, const Loo
   const float x = b.x, y = b.y, w = b.w, h = b.h;
   const UINT state = look.text.state;
   if (state & kStateHot) {
-    FillGradient(g, RoundRect(x + 2, y + 1, w - 5, h - 4, 2), PointF(x + 1, y + 1),
+    FillGradient(g, RoundRectShape(x + 2, y + 1, w - 5, h - 4, 2), PointF(x + 1, y + 1),
                  PointF(x + 1, y + h - 4), MakeArgb(kWhite, 50), MakeArgb(kWhite, 40));
     // A bright line along the bottom, brightest in the middle.
     graphics::LineBrush shine;
@@ -57,10 +39,10 @@ void DrawHighlight(graphics::Graphics& g, const ImageButtonLook& look, const Loo
       g.DrawLine(line, x + 1, h - 4, w - 1, h - 4);
   }
   if (state & (kStateHot | kStateFocused)) {
-    FillGradient(g, RoundRect(x + 2, y + 2, w - 5, h - 5, 2), PointF(2, 3), PointF(2, h),
+    FillGradient(g, RoundRectShape(x + 2, y + 2, w - 5, h - 5, 2), PointF(2, 3), PointF(2, h),
                  MakeArgb(kWhite, 60), MakeArgb(kWhite, 50));
-    Outline(g, RoundRect(x, y, w - 2, h - 2, 5), MakeArgb(kBlack, 60));
-    Outline(g, RoundRect(x + 1, y + 1, w - 4, h - 4, 5), MakeArgb(kWhite, 120));
+    Outline(g, RoundRectShape(x, y, w - 2, h - 2, 5), MakeArgb(kBlack, 60));
+    Outline(g, RoundRectShape(x + 1, y + 1, w - 4, h - 4, 5), MakeArgb(kWhite, 120));
   }
 }
 
@@ -85,7 +67,7 @@ void DrawText(graphics::Graphics& g, const ButtonLook& text, const graphics::Rec
 void DrawImageButtonLook(graphics::Graphics& g, const ImageButtonLook& look, const LookBox& b) {
   const int w = b.w, h = b.h, cw = look.clientWidth, ch = look.clientHeight;
   if (look.text.state & kStateDisabled)
-    FillGradient(g, RoundRect(b.x + 2, b.y + 2, w - 6, h - 6, 5), PointF(1, 1), PointF(1, h),
+    FillGradient(g, RoundRectShape(b.x + 2, b.y + 2, w - 6, h - 6, 5), PointF(1, 1), PointF(1, h),
                  MakeArgb(kGrey, 50), MakeArgb(kWhite, 0));
   else
     DrawHighlight(g, look, b);
@@ -133,7 +115,7 @@ void DrawStateImageLook(graphics::Graphics& g, const StateImageLook& look) {
   };
   auto framed = [&](float grow, int corner, Gdiplus::ARGB edge, Gdiplus::ARGB top,
                     Gdiplus::ARGB bottom) {
-    const graphics::Path frame = RoundRect(0, 0, iw + grow, ih + grow, corner);
+    const graphics::Path frame = RoundRectShape(0, 0, iw + grow, ih + grow, corner);
     Outline(g, frame, edge);
     FillGradient(g, frame, PointF(0, 0), PointF(0, ih + grow), top, bottom);
     drawNormal();
