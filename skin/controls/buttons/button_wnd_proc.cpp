@@ -35,11 +35,43 @@ void PaintCheckOrRadio(HWND button, int kind, UINT state) {
     PaintCheckBox(button, state);
 }
 
+// An owner-drawn button asks its parent to draw it. The skinned window and
+// its registered containers do; any other parent (a panel nobody handed to
+// SkinChildren, holding an image button) would leave it blank.
+bool ParentDrawsIt(HWND button) {
+  const SkinnedWindow* w = WindowOfButton(button);
+  HWND parent = ::GetParent(button);
+  return w && (parent == w->Hwnd || FindChild(w->Containers, parent));
+}
+
+// The state the platform would hand to its parent's WM_DRAWITEM.
+UINT OwnerDrawState(HWND button) {
+  UINT state = 0;
+  if (::SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) state |= kStatePressed;
+  if (::GetFocus() == button) state |= kStateFocused;
+  if (!::IsWindowEnabled(button)) state |= kStateDisabled;
+  return state;
+}
+
+void PaintOwnerDrawn(HWND button, int kind, HDC dc) {
+  RECT client;
+  ::GetClientRect(button, &client);
+  const UINT state = OwnerDrawState(button);
+  switch (kind) {
+    case kPushButton: PaintPushButton(button, dc, state, client); break;
+    case kImageButton: PaintImageButton(button, dc, state, client); break;
+    case kStateImageButton: PaintStateImageButton(button, dc, state, client); break;
+  }
+}
+
 LRESULT OnPaint(HWND button, int kind, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!PaintsItself(kind)) return Forward(button, message, wParam, lParam);
+  if (!PaintsItself(kind) && ParentDrawsIt(button)) return Forward(button, message, wParam, lParam);
   {
     platform::PaintScope paint(button);
-    PaintCheckOrRadio(button, kind, 0);
+    if (PaintsItself(kind))
+      PaintCheckOrRadio(button, kind, 0);
+    else
+      PaintOwnerDrawn(button, kind, paint.dc());
   }
   return ::DefWindowProcA(button, message, wParam, lParam);
 }

@@ -9,6 +9,7 @@
 
 #include "skin/controls/buttons/buttons.h"
 #include "skin/engine/properties.h"
+#include "tests/support/display_capture.h"
 #include "tests/skin/support/control_test_support.h"
 #include "tests/skin/support/frame_test_support.h"
 
@@ -114,10 +115,6 @@ TEST_F(ButtonRegistration, ATakenButtonCarriesItsRecordPropertiesAndStyle) {
   EXPECT_EQ(br.caption, "选");
 }
 
-bool UnderWine() {
-  return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
-
 TEST_F(ButtonRegistration, OnlyAButtonsOwnFontIsReadAndPushButtonsFillInSongTiTwelve) {
   HWND window = MakeWindow(300, 200);
   HWND bare = MakeControl(window, "BUTTON", "a", BS_PUSHBUTTON, 20, 10, 100, 30);
@@ -140,7 +137,7 @@ TEST_F(ButtonRegistration, OnlyAButtonsOwnFontIsReadAndPushButtonsFillInSongTiTw
   EXPECT_EQ(record(bareBox).fontSize, 0);
   // Wine 8 here has no raster fonts (Debian ships it without them): the
   // raster font maps to an outline face, which is read and kept.
-  if (!UnderWine()) {
+  if (!testing_support::UnderWine()) {
     EXPECT_EQ(record(push).fontName, "宋体");
     EXPECT_EQ(record(push).fontSize, 12);
     EXPECT_EQ(record(box).fontName, "");

@@ -224,4 +224,22 @@ TEST_F(ImageButtonHover, HoverDrawsHotThroughTheTooltipAndLeaveDrawsNormal) {
   EXPECT_EQ(CountLogged(WM_MOUSELEAVE, 2), 1);
 }
 
+// An image button inside a panel nobody handed to SkinChildren: its parent
+// never answers WM_DRAWITEM, so the button paints itself instead of staying
+// blank.
+TEST_F(ImageButtonHover, AnImageButtonInAPanelTheEngineDoesNotKnowPaintsItself) {
+  HWND panel = MakeControl(window_, "STATIC", "", SS_NOTIFY, 200, 20, 110, 90);
+  HWND inside = MakeControl(panel, "BUTTON", "面板", BS_PUSHBUTTON, 10, 20, 90, 40, 203);
+  ASSERT_TRUE(Engine().SkinImageButton(inside, SolidPng(24, 24, RGB(0, 160, 0)), 1, ""));
+  ::InvalidateRect(inside, nullptr, TRUE);
+  ::UpdateWindow(inside);
+  testing_support::PumpFor(60);
+  EXPECT_TRUE(Shows(inside, 0));
+  // Pressed, it shows what the platform's state says.
+  ::SendMessageA(inside, BM_SETSTATE, TRUE, 0);
+  ::UpdateWindow(inside);
+  EXPECT_TRUE(Shows(inside, skin::kStatePressed | skin::kStateFocused) ||
+              Shows(inside, skin::kStatePressed));
+}
+
 }  // namespace

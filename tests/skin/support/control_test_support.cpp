@@ -13,6 +13,7 @@
 #include "graphics/solid_fill.h"
 #include "platform/files.h"
 #include "platform/handles.h"
+#include "tests/support/display_capture.h"
 
 namespace control_test {
 namespace {
@@ -121,40 +122,6 @@ std::string Dump() {
   std::string text;
   for (const Msg& m : g_log) text += "  " + Describe(m) + "\n";
   return text;
-}
-
-bool UnderWine() {
-  return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
-
-std::string UnixPath(const std::string& windowsPath) {
-  using Convert = char*(__cdecl*)(const wchar_t*);
-  auto convert = reinterpret_cast<Convert>(reinterpret_cast<void (*)()>(
-      ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  if (!convert) return {};
-  const std::wstring wide(windowsPath.begin(), windowsPath.end());
-  char* unix = convert(wide.c_str());
-  if (!unix) return {};
-  std::string result = unix;
-  ::HeapFree(::GetProcessHeap(), 0, unix);
-  return result;
-}
-
-testing_support::Pixels LoadPng(const std::string& path) {
-  const std::wstring wide(path.begin(), path.end());
-  Gdiplus::Bitmap bitmap(wide.c_str());
-  if (bitmap.GetLastStatus() != Gdiplus::Ok) return {};
-  const int w = static_cast<int>(bitmap.GetWidth()), h = static_cast<int>(bitmap.GetHeight());
-  testing_support::Pixels pixels(w, h);
-  Gdiplus::Rect all(0, 0, w, h);
-  Gdiplus::BitmapData data{};
-  if (bitmap.LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB, &data) != Gdiplus::Ok)
-    return {};
-  for (int y = 0; y < h; ++y)
-    memcpy(pixels.data() + size_t(y) * w, static_cast<const uint8_t*>(data.Scan0) + y * data.Stride,
-           size_t(w) * 4);
-  bitmap.UnlockBits(&data);
-  return pixels;
 }
 
 void SendButton(DWORD flag) {
@@ -303,34 +270,7 @@ testing_support::Pixels Canvas::pixels() const {
 testing_support::Pixels ControlPixels(HWND control) { return testing_support::CaptureClient(control); }
 
 testing_support::Pixels CaptureShown(HWND window, const std::string& name) {
-  testing_support::PumpFor(150);
-  const std::string path = testing_support::OutputPath(name);
-  RECT r;
-  ::GetWindowRect(window, &r);
-  if (!UnderWine()) {
-    testing_support::Pixels shot = testing_support::CaptureWindowFromScreen(window);
-    shot.SavePng(path);
-    return shot;
-  }
-  const std::string target = UnixPath(path);
-  if (target.empty()) return {};
-  ::DeleteFileA(path.c_str());
-  // Written under another name and renamed when whole: the file's arrival
-  // says the capture is done. A Unix program started from Wine gives no
-  // process handle to wait on.
-  std::string command = "/bin/sh -c \"import -display \\\"$DISPLAY\\\" -window root -crop " +
-                        std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) +
-                        "+" + std::to_string(r.left) + "+" + std::to_string(r.top) + " +repage '" +
-                        target + ".part.png' && mv '" + target + ".part.png' '" + target + "'\"";
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi))
-    return {};
-  platform::UniqueHandle process(pi.hProcess), thread(pi.hThread);
-  for (int i = 0; i < 200 && !platform::FileExists(path); ++i) testing_support::PumpFor(50);
-  return LoadPng(path);
+  return testing_support::CaptureShown(window, name);
 }
 
 }  // namespace control_test
