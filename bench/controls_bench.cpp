@@ -6,6 +6,7 @@
 
 #include "bench/bench_pictures.h"
 #include "bench/bench_util.h"
+#include "bench/bench_window.h"
 #include "platform/gdiplus_session.h"
 #include "platform/handles.h"
 #include "skin/controls/buttons/buttons.h"
@@ -20,16 +21,9 @@ constexpr int kWidth = 512, kHeight = 394;
 constexpr RECT kButton{64, 344, 64 + 176, 344 + 40};
 constexpr RECT kGroupBox{0, -7, 514, -7 + 343};
 
-LRESULT CALLBACK PlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return ::DefWindowProcA(w, m, wp, lp); }
-
 HWND MakeChild(HWND parent, const char* text, DWORD style, const RECT& r) {
   return ::CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
                            r.right - r.left, r.bottom - r.top, parent, nullptr, nullptr, nullptr);
-}
-
-void Pump() {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
 }
 
 // A memory surface of the size of `r`, to paint into and to copy from.
@@ -52,14 +46,7 @@ int main() {
     skin::SkinEngine engine;
     engine.SetTheme(std::nullopt, bench::SampleBackground(), 0x000000, 0xFFFFFF, 3);
     engine.SetOptions(true, 150);
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = PlainProc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "ControlsBenchWindow";
-    ::RegisterClassExA(&wc);
-    HWND window = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 100, 100,
-                                    kWidth, kHeight, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND window = bench::MakePlainWindow("ControlsBenchWindow", kWidth, kHeight);
     HWND groupBox = MakeChild(window, "", BS_GROUPBOX, kGroupBox);
     HWND captioned = MakeChild(window, "抽取方式", BS_GROUPBOX | BS_LEFT, RECT{20, 20, 280, 200});
     ::ShowWindow(captioned, SW_HIDE);
@@ -70,7 +57,7 @@ int main() {
     engine.SkinWindow(window, o);
     engine.SkinChildren(groupBox, 1, ::GetSysColor(COLOR_BTNFACE), 0);
     engine.SkinChildren(captioned, 1, 0xFFFFFF, 60);
-    Pump();
+    bench::PumpMessages();
 
     const RECT buttonRect{0, 0, kButton.right - kButton.left, kButton.bottom - kButton.top};
     platform::MemorySurface buttonSurface = SurfaceOf(buttonRect);
@@ -109,7 +96,7 @@ int main() {
                   bench::Ratio(withCaption, boxBlit) + " of 514 x 343");
 
     ::DestroyWindow(window);
-    Pump();
+    bench::PumpMessages();
     engine.Destroy();
   }
   skin::ExitSkinModule();

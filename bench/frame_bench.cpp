@@ -9,6 +9,7 @@
 
 #include "bench/bench_pictures.h"
 #include "bench/bench_util.h"
+#include "bench/bench_window.h"
 #include "graphics/graphics.h"
 #include "graphics/image.h"
 #include "platform/gdiplus_session.h"
@@ -20,25 +21,6 @@
 namespace {
 
 constexpr int kWidth = 512, kHeight = 394;
-
-LRESULT CALLBACK PlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return ::DefWindowProcA(w, m, wp, lp); }
-
-HWND MakeWindow() {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = PlainProc;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = "FrameBenchWindow";
-  ::RegisterClassExA(&wc);
-  return ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 100, 100, kWidth,
-                           kHeight, nullptr, nullptr, wc.hInstance, nullptr);
-}
-
-void Pump() {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-}
 
 }  // namespace
 
@@ -52,12 +34,12 @@ int main() {
     skin::SkinEngine engine;
     engine.SetTheme(std::nullopt, bench::SampleBackground(), 0x000000, 0xFFFFFF, 3);
     engine.SetOptions(true, 150);
-    HWND window = MakeWindow();
+    HWND window = bench::MakePlainWindow("FrameBenchWindow", kWidth, kHeight);
     skin::SkinWindowOptions o;
     o.captionHeight = 50;
     o.showTitle = false;
     engine.SkinWindow(window, o);
-    Pump();
+    bench::PumpMessages();
     const int i = skin::FindSkinnedWindow(window);
     HDC frame = skin::WindowRecord(i)->FrameDC.get();
 
@@ -110,7 +92,7 @@ int main() {
     });
     bench::Report("  window region set afresh", region, "ms");
     ::DestroyWindow(window);
-    Pump();
+    bench::PumpMessages();
     engine.Destroy();
   }
   skin::ExitSkinModule();
