@@ -198,7 +198,18 @@ HDC ChildExcludedDC(HWND window, HDC dc) {
     RECT r;
     ::GetWindowRect(child, &r);
     ::MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-    ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    // A child shaped by a window region (a photo with rounded corners)
+    // covers only its region: the rest of its rectangle is the parent's to
+    // paint, or whatever was drawn there last would stay on screen.
+    platform::UniqueRegion shape(::CreateRectRgn(0, 0, 0, 0));
+    if (shape && ::GetWindowRgn(child, shape.get()) != ERROR) {
+      platform::UniqueRegion bounds(::CreateRectRgn(0, 0, r.right - r.left, r.bottom - r.top));
+      if (bounds) ::CombineRgn(shape.get(), shape.get(), bounds.get(), RGN_AND);
+      ::OffsetRgn(shape.get(), r.left, r.top);
+      ::ExtSelectClipRgn(dc, shape.get(), RGN_DIFF);
+    } else {
+      ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
   }
   return dc;
 }

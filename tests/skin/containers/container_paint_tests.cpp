@@ -11,6 +11,7 @@
 #include "skin/controls/buttons/buttons.h"
 #include "skin/controls/containers/container_looks.h"
 #include "skin/controls/containers/containers.h"
+#include "skin/drawing/background_capture.h"
 #include "skin/engine/properties.h"
 #include "tests/skin/containers/container_test_support.h"
 
@@ -221,6 +222,42 @@ TEST_F(ContainerPaint, OnlyANormalPaintHasTheTranslucentChildrenRedrawn) {
   MessageLog log({translucent});
   ::UpdateWindow(translucent);
   EXPECT_FALSE(log.Saw(translucent, WM_ERASEBKGND));  // redrawn without erasing
+}
+
+// What a container's paint may not cover: its opaque children, each by the
+// shape it shows. A rounded child leaves its corners and its region's last
+// row to the container; they kept stale pixels while its whole rectangle
+// was clipped out.
+TEST_F(ContainerPaint, OpaqueChildrenAreClippedOutByTheShapeTheyShow) {
+  HWND box = Child("BUTTON", "", BS_GROUPBOX, 20, 20, 300, 200);
+  Child("STATIC", "", 0, 10, 20, 60, 40, box);                      // square
+  HWND rounded = Child("STATIC", "", 0, 100, 20, 80, 60, box);
+  Child("STATIC", "", 0, 200, 20, 60, 40, box, WS_EX_TRANSPARENT);  // translucent
+  HWND hidden = Child("STATIC", "", 0, 10, 100, 60, 40, box);
+  ::ShowWindow(hidden, SW_HIDE);
+  ::SetWindowRgn(rounded, ::CreateRoundRectRgn(0, 0, 80, 60, 30, 30), FALSE);
+  Engine().SkinChildren(box);
+
+  Canvas canvas(300, 200, RGB(0, 0, 0));
+  skin::ChildExcludedDC(box, canvas.dc());
+  platform::UniqueBrush white(::CreateSolidBrush(RGB(255, 255, 255)));
+  RECT all{0, 0, 300, 200};
+  ::FillRect(canvas.dc(), &all, white.get());
+  const Pixels p = canvas.Read();
+  const COLORREF kept = RGB(0, 0, 0), painted = RGB(255, 255, 255);
+  struct Spot {
+    int x, y;
+    COLORREF colour;
+    const char* what;
+  };
+  const Spot spots[] = {
+      {10, 20, kept, "square child, corner"},     {40, 40, kept, "square child, middle"},
+      {69, 59, kept, "square child, last pixel"},  {70, 40, painted, "right of the square"},
+      {140, 50, kept, "rounded child, middle"},    {100, 20, painted, "rounded child, corner"},
+      {179, 79, painted, "rounded child, corner"}, {140, 79, painted, "rounded child, last row"},
+      {230, 40, painted, "translucent child"},     {40, 120, painted, "hidden child"},
+  };
+  for (const Spot& s : spots) EXPECT_EQ(p.at(s.x, s.y), s.colour) << s.what;
 }
 
 TEST_F(ContainerPaint, ADrawItemRequestReachingTheContainerPaintsItsPushButton) {
