@@ -2,10 +2,7 @@
 // whole, centred on the box, over the group box around it; names wider than
 // the window shrink to fit; a new name leaves nothing of the old one.
 //
-// Pixels are read from what the display shows. Under Wine the screen DC's
-// read-back differs from the X display (text read back missing or in the
-// wrong colour), so there the picture comes from the X server itself through
-// ImageMagick's `import`; on Windows the screen DC is what is shown.
+// Pixels are read from what the display shows (see display_capture.h).
 #include <windows.h>
 #include <objbase.h>
 #include <gdiplus.h>
@@ -22,87 +19,19 @@
 #include "platform/handles.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/skin_engine.h"
+#include "tests/app/display_capture.h"
 #include "tests/app/temp_class_folder.h"
 #include "tests/support/screen.h"
 
 namespace {
 
+using display_capture::CaptureShown;
 using testing_support::Pixels;
 
 constexpr char kTenCharacters[] = "阿卜杜热合曼·买买提";
 constexpr char kWiderThanTheWindow[] = "阿卜杜热合曼·买买提·艾合麦提江·阿不都热西提";
 constexpr RECT kLabelBox = {144, 281, 360, 329};  // the label's own box, in window coordinates
 constexpr int kBoxCentre2 = kLabelBox.left + kLabelBox.right;  // twice its centre
-
-bool UnderWine() {
-  return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
-
-// The Unix path of a Windows path, through Wine's own conversion.
-std::string UnixPath(const std::string& windowsPath) {
-  using Convert = char*(__cdecl*)(const wchar_t*);
-  auto convert = reinterpret_cast<Convert>(reinterpret_cast<void (*)()>(
-      ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  if (!convert) return {};
-  std::wstring wide(windowsPath.begin(), windowsPath.end());
-  char* unix = convert(wide.c_str());
-  if (!unix) return {};
-  std::string result = unix;
-  ::HeapFree(::GetProcessHeap(), 0, unix);
-  return result;
-}
-
-Pixels LoadPng(const std::string& path) {
-  std::wstring wide(path.begin(), path.end());
-  Gdiplus::Bitmap bitmap(wide.c_str());
-  if (bitmap.GetLastStatus() != Gdiplus::Ok) return {};
-  const int w = static_cast<int>(bitmap.GetWidth()), h = static_cast<int>(bitmap.GetHeight());
-  Pixels pixels(w, h);
-  Gdiplus::Rect all(0, 0, w, h);
-  Gdiplus::BitmapData data{};
-  if (bitmap.LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB, &data) != Gdiplus::Ok)
-    return {};
-  for (int y = 0; y < h; ++y)
-    memcpy(pixels.data() + size_t(y) * w, static_cast<const uint8_t*>(data.Scan0) + y * data.Stride,
-           size_t(w) * 4);
-  bitmap.UnlockBits(&data);
-  return pixels;
-}
-
-// The window as the display shows it, also saved as `name` (PNG) in the
-// test's folder. The window's thread keeps handling messages meanwhile.
-Pixels CaptureShown(HWND window, const std::string& name) {
-  testing_support::PumpFor(150);  // everything painted and handed to the display
-  const std::string path = testing_support::OutputPath(name);
-  RECT r;
-  ::GetWindowRect(window, &r);
-  if (!UnderWine()) {
-    Pixels shot = testing_support::CaptureWindowFromScreen(window);
-    shot.SavePng(path);
-    return shot;
-  }
-  const std::string target = UnixPath(path);
-  if (target.empty()) return {};
-  ::DeleteFileA(path.c_str());
-  // Written under another name and renamed when complete: the file's
-  // appearance tells that the capture is done.
-  const std::string command =
-      "/bin/sh -c \"import -display \\\"$DISPLAY\\\" -window root -crop " +
-      std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "+" +
-      std::to_string(r.left) + "+" + std::to_string(r.top) + " +repage '" + target +
-      ".part.png' && mv '" + target + ".part.png' '" + target + "'\"";
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::string line = command;
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi))
-    return {};
-  // A Unix program started this way comes with no process handle to wait on.
-  platform::UniqueHandle process(pi.hProcess), thread(pi.hThread);
-  for (int i = 0; i < 200 && !platform::FileExists(path); ++i) testing_support::PumpFor(50);
-  return LoadPng(path);
-}
 
 // The rows of the label's box, a few more above and below, the window's full
 // width: every place a name can reach.
