@@ -123,7 +123,9 @@ TEST_F(ContainerColours, ABrushAndItsBitmapReplaceThePreviousOnesForAThousandAns
   EXPECT_TRUE(skin::Surfaces().empty());
 }
 
-TEST_F(ContainerColours, AThousandFullAndNormalPaintsLeaveNothingBehind) {
+using ContainerLeaks = ContainerColours;
+
+TEST_F(ContainerLeaks, AThousandFullAndNormalPaintsLeaveNothingBehind) {
   HWND panel = Child("STATIC", "", 0, 20, 150, 150, 80, box);
   Child("STATIC", "", 0, 10, 10, 60, 40, panel, WS_EX_TRANSPARENT);  // redrawn by normal paints
   Engine().SkinChildren(panel, 1, kRedTint, 100, 1);
