@@ -198,11 +198,13 @@ HDC ChildExcludedDC(HWND window, HDC dc) {
     RECT r;
     ::GetWindowRect(child, &r);
     ::MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-    // A child shaped by a window region covers only that region: the rest
-    // of its rectangle is the parent's to paint, or it would never change.
+    // A child shaped by a window region (a photo with rounded corners)
+    // covers only its region: the rest of its rectangle is the parent's to
+    // paint, or whatever was drawn there last would stay on screen.
     platform::UniqueRegion shape(::CreateRectRgn(0, 0, 0, 0));
-    const int kind = shape ? ::GetWindowRgn(child, shape.get()) : ERROR;
-    if (kind == SIMPLEREGION || kind == COMPLEXREGION) {
+    if (shape && ::GetWindowRgn(child, shape.get()) != ERROR) {
+      platform::UniqueRegion bounds(::CreateRectRgn(0, 0, r.right - r.left, r.bottom - r.top));
+      if (bounds) ::CombineRgn(shape.get(), shape.get(), bounds.get(), RGN_AND);
       ::OffsetRgn(shape.get(), r.left, r.top);
       ::ExtSelectClipRgn(dc, shape.get(), RGN_DIFF);
     } else {

@@ -34,7 +34,7 @@ bool ReleaseSurface(HDC dc);
 platform::UniqueBitmap ChildBackgroundBitmap(HWND control);
 
 // Clips every visible direct child without WS_EX_TRANSPARENT out of `dc`
-// (a DC of `window`) and returns it.
+// (a DC of `window`), by its window region when it has one, and returns it.
 HDC ChildExcludedDC(HWND window, HDC dc);
 // The same on the window's own DC.
 platform::WindowDC ChildExcludedDC(HWND window);

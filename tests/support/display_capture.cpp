@@ -74,8 +74,13 @@ Pixels CaptureScreenArea(const RECT& r, const std::string& name) {
   if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                         &pi))
     return {};
-  // A Unix program started this way comes with no process handle to wait on.
-  platform::UniqueHandle process(pi.hProcess), thread(pi.hThread);
+  // Wine difference: a Unix program started this way comes with no process
+  // handle to wait on, and the thread handle is left as garbage (once the
+  // value of a handle the test itself held open, its standard output):
+  // close the two only when there is a process.
+  if (pi.hProcess) {
+    platform::UniqueHandle process(pi.hProcess), thread(pi.hThread);
+  }
   for (int i = 0; i < 200 && !platform::FileExists(path); ++i) PumpFor(50);
   return LoadPicture(path);
 }

@@ -239,23 +239,4 @@ TEST_F(FrameRender, PaintingClipsOpaqueChildrenOutButNotTransparentOnes) {
   EXPECT_TRUE(::PtVisible(dc.get(), 250, 150));
 }
 
-// A child shaped by a window region (the rounded photo box) hides only its
-// region: the corners of its rectangle stay the parent's to paint, or what
-// was drawn there once (a name's strokes) would never go.
-TEST_F(FrameRender, AShapedChildIsClippedOutByItsRegionOnly) {
-  HWND window = MakeWindow(300, 200);
-  HWND shaped = MakeBlackChild(window, 40, 40, 120, 80);
-  ASSERT_NE(shaped, nullptr);
-  ::SetWindowRgn(shaped, ::CreateRoundRectRgn(0, 0, 120, 80, 50, 75), FALSE);
-  SkinAndShow(window);
-
-  platform::WindowDC dc(window);
-  skin::ChildExcludedDC(window, dc.get());
-  EXPECT_FALSE(::PtVisible(dc.get(), 100, 80));  // the middle of the child
-  EXPECT_FALSE(::PtVisible(dc.get(), 100, 41));  // its top edge, away from the corners
-  EXPECT_TRUE(::PtVisible(dc.get(), 41, 41));    // a rounded-off corner
-  EXPECT_TRUE(::PtVisible(dc.get(), 100, 119));  // its last row, outside the region
-  EXPECT_TRUE(::PtVisible(dc.get(), 250, 150));  // beside it
-}
-
 }  // namespace
