@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/handles.h"
 #include "skin/controls/buttons/buttons.h"
 #include "skin/controls/containers/containers.h"
 #include "skin/engine/child_registration.h"
@@ -86,10 +87,13 @@ TEST_F(ContainerRegistration, OnlyAButtonWithStyleBitFourIsAGroupBox) {
       {"BUTTON", BS_PUSHBUTTON, 0},
       {"STATIC", SS_BLACKRECT, 0},    // the bit, but not a button
   };
+  platform::UniqueFont font(::CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                          GB2312_CHARSET, 0, 0, 0, 0, "宋体"));
   int y = 10;
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.cls) + " style " + std::to_string(row.style));
     HWND container = Child(row.cls, "c", row.style, 20, y, 150, 40);
+    ::SendMessageA(container, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     y += 50;
     Engine().SkinChildren(container, 1, 0, 255, 0);
     const skin::ContainerRecord* c = Container(container);
