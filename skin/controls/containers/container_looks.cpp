@@ -1,25 +1,15 @@
 #include "skin/controls/containers/container_looks.h"
 
-#include "graphics/pen.h"
 #include "graphics/solid_fill.h"
 #include "platform/handles.h"
 #include "skin/drawing/control_font.h"
-#include "skin/drawing/round_rect_path.h"
+#include "skin/drawing/shape_painting.h"
 
 namespace skin {
 namespace {
 
 constexpr Colour kBlack = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;
-
-void Stroke(graphics::Graphics& g, float x, float y, float w, float h, int radius,
-            Gdiplus::ARGB colour) {
-  graphics::Path path;
-  graphics::Pen pen;
-  if (!path.CreatePath() || !pen.CreatePen1(colour, 1.0f)) return;
-  RoundRectPath(path, x, y, w, h, radius);
-  g.DrawPath(pen, path);
-}
 
 // The caption's font, with the size it is really drawn at (the default GUI
 // font's when the container has no font of its own).
@@ -34,14 +24,14 @@ bool CaptionFont(const GroupBoxCaption& c, graphics::Font& font, float& size) {
 
 void DrawGroupBoxFrame(graphics::Graphics& g, int width, int height) {
   const float w = static_cast<float>(width), h = static_cast<float>(height);
-  Stroke(g, 0, 5, w - 1, h - 6, 5, MakeArgb(kBlack, 40));
-  Stroke(g, 1, 6, w - 3, h - 8, 3, MakeArgb(kWhite, 90));
+  Outline(g, RoundRectShape(0, 5, w - 1, h - 6, 5), MakeArgb(kBlack, 40));
+  Outline(g, RoundRectShape(1, 6, w - 3, h - 8, 3), MakeArgb(kWhite, 90));
 }
 
 void DrawContainerBorder(graphics::Graphics& g, int width, int height) {
   const float w = static_cast<float>(width), h = static_cast<float>(height);
-  Stroke(g, 0, 0, w - 1, h - 1, 5, MakeArgb(kBlack, 40));
-  Stroke(g, 1, 1, w - 3, h - 3, 3, MakeArgb(kWhite, 100));
+  Outline(g, RoundRectShape(0, 0, w - 1, h - 1, 5), MakeArgb(kBlack, 40));
+  Outline(g, RoundRectShape(1, 1, w - 3, h - 3, 3), MakeArgb(kWhite, 100));
 }
 
 int MeasureCaption(const GroupBoxCaption& c) {
