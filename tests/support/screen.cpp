@@ -39,6 +39,18 @@ bool Pixels::SavePng(const std::string& path) const {
   return bitmap.Save(wide.c_str(), &clsid, nullptr) == Gdiplus::Ok;
 }
 
+HBITMAP MakeDibSection(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
 Pixels CaptureDC(HDC dc, int x, int y, int width, int height) {
   Pixels pixels(width, height);
   BITMAPINFO info{};

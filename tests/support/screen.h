@@ -30,6 +30,9 @@ class Pixels {
   std::vector<uint32_t> data_;
 };
 
+// A 32-bit top-down DIB section of that size (the caller owns it).
+HBITMAP MakeDibSection(int width, int height);
+
 // Copies a rectangle of a device context.
 Pixels CaptureDC(HDC dc, int x, int y, int width, int height);
 // Copies the window as it is on the screen (window rectangle, from the screen DC).

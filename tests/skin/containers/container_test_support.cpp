@@ -13,18 +13,6 @@ namespace {
 
 using frame_test::Engine;
 
-HBITMAP Section(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-}
-
 // One log at a time: hook procedures take no context.
 std::vector<HWND> g_watched;
 std::vector<MessageLog::Entry> g_entries;
@@ -55,7 +43,7 @@ LRESULT CALLBACK OnRetrieved(int code, WPARAM wParam, LPARAM lParam) {
 
 Canvas::Canvas(int width, int height, COLORREF fill)
     : width_(width), height_(height),
-      surface_(nullptr, platform::UniqueBitmap(Section(width, height))) {
+      surface_(nullptr, platform::UniqueBitmap(testing_support::MakeDibSection(width, height))) {
   platform::UniqueBrush brush(::CreateSolidBrush(fill));
   RECT all{0, 0, width, height};
   ::FillRect(surface_.dc(), &all, brush.get());

@@ -50,25 +50,12 @@ TEST_F(FrameHover, AfterTheTipShowedLeavingTheCloseButtonFadesItOutAndHidesTheTi
 
     // Leaving the button, the way a hand does: the button is back at rest and
     // the tip gone well within a second.
-    auto leaveFor = [&](POINT to, int steps) {
-      const ULONGLONG start = ::GetTickCount64();
-      GlidePointer(to, steps, 15);
-      const bool back = PumpUntil(
-          [&] {
-            return !::IsWindowVisible(tip) && ButtonGlow(i, 1, FramePixels(i), rest) <= 2 &&
-                   Record(i).FadeOut.button == 0;
-          },
-          1000);
-      const ULONGLONG took = ::GetTickCount64() - start;
-      EXPECT_TRUE(back && took < 1000)
-          << "the close button stayed lit and the tip up for " << took << " ms";
-    };
     if (viaCaption) {
-      leaveFor(OnScreen(120, 12), 10);  // the caption, away from the buttons
+      ExpectButtonRestsAfterLeaving(i, 1, tip, rest, OnScreen(120, 12), 10);  // the caption, away from the buttons
       EXPECT_EQ(Record(i).LastHotButton, 0);
       FramePixels(i).SavePng(OutputPath("hover_close_then_caption.png"));
     }
-    leaveFor(above, 6);
+    ExpectButtonRestsAfterLeaving(i, 1, tip, rest, above, 6);
     testing_support::PumpFor(60);
     EXPECT_FALSE(Record(i).MouseTracking);
     EXPECT_FALSE(Record(i).FadeTimerOn);

@@ -179,22 +179,9 @@ TEST_F(SkinnedMainWindow, AfterTheTipShowedTheCloseButtonFadesOutOnTheCaptionAnd
 
   // Off the button, onto the caption, then out: each time the button is back
   // at rest and the tip gone well within a second.
-  auto leaveFor = [&](POINT to, int steps) {
-    const ULONGLONG start = ::GetTickCount64();
-    GlidePointer(to, steps, 15);
-    const bool back = PumpUntil(
-        [&] {
-          return !::IsWindowVisible(tip) && ButtonGlow(i, 1, FramePixels(i), rest) <= 2 &&
-                 Record(i).FadeOut.button == 0;
-        },
-        1000);
-    const ULONGLONG took = ::GetTickCount64() - start;
-    EXPECT_TRUE(back && took < 1000)
-        << "the close button stayed lit and the tip up for " << took << " ms";
-  };
-  leaveFor(caption, 10);
+  ExpectButtonRestsAfterLeaving(i, 1, tip, rest, caption, 10);
   FramePixels(i).SavePng(OutputPath("main_window_close_then_caption.png"));
-  leaveFor(above, 6);
+  ExpectButtonRestsAfterLeaving(i, 1, tip, rest, above, 6);
   testing_support::PumpFor(60);
   EXPECT_FALSE(Record(i).FadeTimerOn);
   EXPECT_EQ(Record(i).LastHotButton, 0);

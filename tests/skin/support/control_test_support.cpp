@@ -247,17 +247,8 @@ testing_support::Pixels DrawOnBitmap(int width, int height, COLORREF ground,
 }
 
 Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
   surface_ = platform::MemorySurface(
-      nullptr, platform::UniqueBitmap(
-                   ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)));
+      nullptr, platform::UniqueBitmap(testing_support::MakeDibSection(width, height)));
   platform::UniqueBrush brush(::CreateSolidBrush(fill));
   const RECT all = rect();
   ::FillRect(dc(), &all, brush.get());

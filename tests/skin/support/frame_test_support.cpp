@@ -188,6 +188,21 @@ int ButtonGlow(int i, int k, const testing_support::Pixels& now,
   return testing_support::ColourDistance(now.at(x, 4), rest.at(x, 4));
 }
 
+void ExpectButtonRestsAfterLeaving(int i, int k, HWND tip, const testing_support::Pixels& rest,
+                                   POINT to, int steps) {
+  const ULONGLONG start = ::GetTickCount64();
+  GlidePointer(to, steps, 15);
+  const bool back = PumpUntil(
+      [&] {
+        return !::IsWindowVisible(tip) && ButtonGlow(i, k, FramePixels(i), rest) <= 2 &&
+               Record(i).FadeOut.button == 0;
+      },
+      1000);
+  const ULONGLONG took = ::GetTickCount64() - start;
+  EXPECT_TRUE(back && took < 1000) << "the caption button stayed lit and the tip up for " << took
+                                   << " ms";
+}
+
 void FrameTest::SetUp() {
   skin::SetModuleDefaults();
   Engine().SetOptions(true);

@@ -70,6 +70,12 @@ bool PumpUntil(const std::function<bool()>& done, unsigned ms);
 // the same point at rest.
 int ButtonGlow(int i, int k, const testing_support::Pixels& now,
                const testing_support::Pixels& rest);
+// Glides the pointer off a lit caption button k to `to` (screen
+// coordinates), the way a hand does, and expects the button back at rest
+// (`rest`: the frame before the hover), `tip` hidden and the fade over well
+// within a second.
+void ExpectButtonRestsAfterLeaving(int i, int k, HWND tip, const testing_support::Pixels& rest,
+                                   POINT to, int steps);
 
 // Fixture of the frame tests: engine defaults, a grey theme, no windows left.
 class FrameTest : public ::testing::Test {
