@@ -39,7 +39,7 @@ bool Pixels::SavePng(const std::string& path) const {
   return bitmap.Save(wide.c_str(), &clsid, nullptr) == Gdiplus::Ok;
 }
 
-HBITMAP MakeDibSection(int width, int height) {
+HBITMAP MakeDibSection(int width, int height, void** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -47,21 +47,14 @@ HBITMAP MakeDibSection(int width, int height) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  void* ignored = nullptr;
+  return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits ? bits : &ignored, nullptr, 0);
 }
 
 Pixels CaptureDC(HDC dc, int x, int y, int width, int height) {
   Pixels pixels(width, height);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP section = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP section = MakeDibSection(width, height, &bits);
   HDC memory = ::CreateCompatibleDC(dc);
   HGDIOBJ old = ::SelectObject(memory, section);
   ::BitBlt(memory, 0, 0, width, height, dc, x, y, SRCCOPY);

@@ -30,8 +30,9 @@ class Pixels {
   std::vector<uint32_t> data_;
 };
 
-// A 32-bit top-down DIB section of that size (the caller owns it).
-HBITMAP MakeDibSection(int width, int height);
+// A 32-bit top-down DIB section of that size (the caller owns it), and
+// where its pixels are when `bits` is given.
+HBITMAP MakeDibSection(int width, int height, void** bits = nullptr);
 
 // Copies a rectangle of a device context.
 Pixels CaptureDC(HDC dc, int x, int y, int width, int height);
