@@ -7,10 +7,10 @@
 #include "graphics/graphics.h"
 #include "graphics/solid_fill.h"
 #include "skin/drawing/colours.h"
+#include "skin/drawing/round_rect_path.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
-#include "skin/drawing/round_rect_path.h"
 
 namespace skin {
 namespace {

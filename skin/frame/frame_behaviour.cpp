@@ -2,9 +2,9 @@
 #include <windows.h>
 #include <windowsx.h>
 
-#include "skin/frame/frame_zones.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/frame/frame_zones.h"
 
 namespace skin {
 namespace {

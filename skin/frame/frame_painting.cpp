@@ -13,11 +13,11 @@
 #include "platform/handles.h"
 #include "skin/drawing/background_capture.h"
 #include "skin/drawing/colours.h"
+#include "skin/drawing/round_rect_path.h"
 #include "skin/engine/child_families.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
-#include "skin/drawing/round_rect_path.h"
 #include "skin/engine/skin_engine.h"
 
 namespace skin {

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-#include "skin/drawing/backgrounds.h"
 #include "skin/controls/child_skinning.h"
+#include "skin/drawing/backgrounds.h"
+#include "skin/drawing/skin_images.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
-#include "skin/drawing/skin_images.h"
 
 namespace skin {
 namespace {

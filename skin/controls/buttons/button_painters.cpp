@@ -1,13 +1,13 @@
 // The painters of push buttons, radio buttons and check boxes: they gather
 // the facts of one paint from the record, the control and its properties,
 // and draw the look over the captured background in one transfer.
+#include "platform/handles.h"
 #include "skin/controls/buttons/button_looks.h"
 #include "skin/controls/buttons/buttons.h"
 #include "skin/drawing/paint_frame.h"
 #include "skin/engine/child_registration.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/properties.h"
-#include "platform/handles.h"
 
 namespace skin {
 namespace {

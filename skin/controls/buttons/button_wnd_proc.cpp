@@ -3,13 +3,13 @@
 // buttons are owner-drawn and painted through their parent's WM_DRAWITEM.
 #include "skin/controls/buttons/buttons.h"
 
+#include "platform/handles.h"
 #include "skin/controls/child_hover.h"
 #include "skin/controls/image_buttons/image_buttons.h"
 #include "skin/engine/child_families.h"
 #include "skin/engine/child_registration.h"
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
-#include "platform/handles.h"
 
 namespace skin {
 namespace {

@@ -1,12 +1,12 @@
 // Full and normal paints of a container: the facts from its record and
 // properties, the look drawn over what lies behind it, one transfer.
+#include "platform/handles.h"
 #include "skin/controls/containers/container_looks.h"
 #include "skin/controls/containers/containers.h"
 #include "skin/drawing/background_capture.h"
 #include "skin/drawing/paint_frame.h"
 #include "skin/engine/child_registration.h"
 #include "skin/engine/properties.h"
-#include "platform/handles.h"
 
 namespace skin {
 namespace {

@@ -2,13 +2,13 @@
 // itself when asked to, hands its children's owner-draw requests to the
 // button dispatch, and answers their colour messages so that they show what
 // lies behind them.
+#include "platform/handles.h"
 #include "skin/controls/buttons/buttons.h"
 #include "skin/controls/containers/containers.h"
 #include "skin/drawing/colour_messages.h"
 #include "skin/engine/child_registration.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/properties.h"
-#include "platform/handles.h"
 
 namespace skin {
 namespace {
