@@ -2,17 +2,14 @@
 // roll-call window: one push-button paint (176 x 40) and one full paint of
 // the group box (514 x 343), each against a plain BitBlt of the same size.
 #include <windows.h>
-#include <commctrl.h>
 
-#include "bench/bench_pictures.h"
+#include "bench/bench_skin.h"
 #include "bench/bench_util.h"
 #include "bench/bench_window.h"
-#include "platform/gdiplus_session.h"
 #include "platform/handles.h"
 #include "skin/controls/buttons/buttons.h"
 #include "skin/controls/containers/containers.h"
 #include "skin/drawing/background_capture.h"
-#include "skin/engine/module_state.h"
 #include "skin/engine/skin_engine.h"
 
 namespace {
@@ -37,15 +34,9 @@ platform::MemorySurface SurfaceOf(const RECT& r) {
 }  // namespace
 
 int main() {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-  ::InitCommonControlsEx(&icc);
-  platform::StartGdiplus();
-  skin::InitSkinModule();
-  skin::SetModuleDefaults();
   {
-    skin::SkinEngine engine;
-    engine.SetTheme(std::nullopt, bench::SampleBackground(), 0x000000, 0xFFFFFF, 3);
-    engine.SetOptions(true, 150);
+    bench::ProgramSkin program;
+    skin::SkinEngine& engine = program.engine;
     HWND window = bench::MakePlainWindow("ControlsBenchWindow", kWidth, kHeight);
     HWND groupBox = MakeChild(window, "", BS_GROUPBOX, kGroupBox);
     HWND captioned = MakeChild(window, "抽取方式", BS_GROUPBOX | BS_LEFT, RECT{20, 20, 280, 200});
@@ -97,8 +88,6 @@ int main() {
 
     ::DestroyWindow(window);
     bench::PumpMessages();
-    engine.Destroy();
   }
-  skin::ExitSkinModule();
   return 0;
 }

@@ -2,19 +2,16 @@
 // and one step of the caption-button fade, each against a plain BitBlt of the
 // same size.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <string>
 #include <vector>
 
-#include "bench/bench_pictures.h"
+#include "bench/bench_skin.h"
 #include "bench/bench_util.h"
 #include "bench/bench_window.h"
 #include "graphics/graphics.h"
 #include "graphics/image.h"
-#include "platform/gdiplus_session.h"
 #include "platform/handles.h"
-#include "skin/engine/module_state.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
 
@@ -25,15 +22,9 @@ constexpr int kWidth = 512, kHeight = 394;
 }  // namespace
 
 int main() {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-  ::InitCommonControlsEx(&icc);
-  platform::StartGdiplus();
-  skin::InitSkinModule();
-  skin::SetModuleDefaults();
   {
-    skin::SkinEngine engine;
-    engine.SetTheme(std::nullopt, bench::SampleBackground(), 0x000000, 0xFFFFFF, 3);
-    engine.SetOptions(true, 150);
+    bench::ProgramSkin program;
+    skin::SkinEngine& engine = program.engine;
     HWND window = bench::MakePlainWindow("FrameBenchWindow", kWidth, kHeight);
     skin::SkinWindowOptions o;
     o.captionHeight = 50;
@@ -93,8 +84,6 @@ int main() {
     bench::Report("  window region set afresh", region, "ms");
     ::DestroyWindow(window);
     bench::PumpMessages();
-    engine.Destroy();
   }
-  skin::ExitSkinModule();
   return 0;
 }
