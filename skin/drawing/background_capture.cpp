@@ -159,7 +159,7 @@ bool ReleaseSurface(HDC dc) {
   return true;
 }
 
-platform::UniqueBitmap ChildBackgroundBitmap(HWND control) {
+RECT ClientAreaInWindow(HWND control) {
   RECT window, client;
   ::GetWindowRect(control, &window);
   ::GetClientRect(control, &client);
@@ -169,17 +169,26 @@ platform::UniqueBitmap ChildBackgroundBitmap(HWND control) {
   if (style & WS_VSCROLL) spanX += 17;
   if (style & WS_HSCROLL) spanY += 17;
   const int left = (windowWidth - spanX) / 2, top = (windowHeight - spanY) / 2;
-  const RECT area{left, top, left + client.right, top + client.bottom};
+  return RECT{left, top, left + client.right, top + client.bottom};
+}
 
+HDC CaptureVeiledClient(HWND control) {
+  const RECT area = ClientAreaInWindow(control);
   HDC surface = CaptureParentBackground(control, area);
+  if (!surface) return nullptr;
+  graphics::Graphics g;
+  graphics::SolidFill veil;
+  if (g.CreateFromHDC(surface) && veil.CreateSolidFill(MakeArgb(0xFFFFFF, Module.Translucency)))
+    g.FillRectangleI(veil, 0, 0, area.right - area.left, area.bottom - area.top);
+  return surface;
+}
+
+platform::UniqueBitmap ChildBackgroundBitmap(HWND control) {
+  RECT client;
+  ::GetClientRect(control, &client);
+  HDC surface = CaptureVeiledClient(control);
   if (!surface) return {};
   const int width = client.right, height = client.bottom;
-  {
-    graphics::Graphics g;
-    graphics::SolidFill veil;
-    if (g.CreateFromHDC(surface) && veil.CreateSolidFill(MakeArgb(0xFFFFFF, Module.Translucency)))
-      g.FillRectangleI(veil, 0, 0, width, height);
-  }
   platform::UniqueBitmap copy(::CreateCompatibleBitmap(surface, width, height));
   if (copy) {
     platform::UniqueMemoryDC temp(::CreateCompatibleDC(surface));
@@ -188,6 +197,15 @@ platform::UniqueBitmap ChildBackgroundBitmap(HWND control) {
   }
   ReleaseSurface(surface);
   return copy;
+}
+
+void PaintVeiledBackground(HWND control, HDC dc) {
+  HDC surface = CaptureVeiledClient(control);
+  if (!surface) return;
+  RECT client;
+  ::GetClientRect(control, &client);
+  ::BitBlt(dc, 0, 0, client.right, client.bottom, surface, 0, 0, SRCCOPY);
+  ReleaseSurface(surface);
 }
 
 HDC ChildExcludedDC(HWND window, HDC dc) {

@@ -29,9 +29,18 @@ HDC CaptureParentBackground(HWND control, const RECT& rect);
 // freed) for any other DC.
 bool ReleaseSurface(HDC dc);
 
-// The control's client area over its captured background, under a white veil
-// of alpha Translucency; null when there is nothing behind it to capture.
+// The control's client area in its own window coordinates, taking scroll
+// bars as 17 pixels wide.
+RECT ClientAreaInWindow(HWND control);
+// A surface (give it back with ReleaseSurface) of what lies behind the
+// control's client area under a white veil of alpha Translucency; null when
+// there is nothing behind it to capture.
+HDC CaptureVeiledClient(HWND control);
+// The same picture as a bitmap of its own, for pattern brushes.
 platform::UniqueBitmap ChildBackgroundBitmap(HWND control);
+// Paints that picture into `dc`, a DC of the control's client area, at (0, 0).
+// Translucent edits and lists draw their text over it.
+void PaintVeiledBackground(HWND control, HDC dc);
 
 // Clips every visible direct child without WS_EX_TRANSPARENT out of `dc`
 // (a DC of `window`), by its window region when it has one, and returns it.

@@ -135,6 +135,7 @@ struct SkinnedWindow {
   int32_t HoverKind = 0;
   int32_t HoverChild = 0;
   int32_t LastHoverChild = 0;
+  HWND HotParent = nullptr;  // parent of the edit last drawn hot
   Subroutine HelpHandler = nullptr;
   Subroutine MenuHandler = nullptr;
   graphics::Tooltip Tooltip;
