@@ -2,7 +2,8 @@
 # Builds the project and runs the benchmarks under Wine on a virtual display.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
+"$root/scripts/setup-debian.sh"
+source "$root/scripts/build-env.sh"
 
 "$root/scripts/build.sh"
 mkdir -p "$build/bench-output"

@@ -4,7 +4,8 @@
 # virtual display and a screenshot is written to build/demo/screenshot.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
+"$root/scripts/setup-debian.sh"
+source "$root/scripts/build-env.sh"
 
 "$root/scripts/build.sh"
 

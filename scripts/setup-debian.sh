@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake make
   g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine32:i386 wine64
   xvfb xauth x11-apps
   locales fonts-arphic-uming fonts-wqy-zenhei

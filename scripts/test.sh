@@ -3,7 +3,8 @@
 # Extra arguments go to ctest (for example: -R app_tests -V).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
+"$root/scripts/setup-debian.sh"
+source "$root/scripts/build-env.sh"
 
 "$root/scripts/build.sh"
 status=0

@@ -11,6 +11,21 @@ export LC_ALL=zh_CN.UTF-8
 # No Mono or Gecko installer prompts while the prefix is created.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Where Wine's 32-bit loader cannot run (a kernel without IA-32 emulation),
+# Debian's `wine` still picks it and fails: `wine` and `wine-stable` then go
+# straight to the 64-bit loader, which runs the 64-bit build.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then
+  _shim="$(cd "$1" && pwd)/wine-bin"
+  mkdir -p "$_shim"
+  for _name in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' > "$_shim/$_name"
+    chmod +x "$_shim/$_name"
+  done
+  export PATH="$_shim:$PATH"
+  export WINELOADER=/usr/lib/wine/wine64
+  unset _shim _name
+fi
+
 # Creates the prefix once and gives GDI+ the substitutes for the family "宋体".
 wine_prepare() {
   local stamp="$WINEPREFIX/.rollcall-ready"

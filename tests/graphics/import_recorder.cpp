@@ -5,7 +5,7 @@
 namespace graphics_test {
 
 namespace {
-constexpr size_t kThunkSize = 16;
+constexpr size_t kThunkSize = 32;
 
 struct Import {
   std::string name;
@@ -42,10 +42,40 @@ void WriteSlot(void** slot, void* value) {
   *slot = value;
   ::VirtualProtect(slot, sizeof(void*), old, &old);
 }
+
+// A thunk per import that raises its flag and jumps on to the original.
+void WriteThunk(unsigned char* t, volatile LONG* flag, void** original) {
+  const auto flagAddress = reinterpret_cast<uintptr_t>(const_cast<LONG*>(flag));
+  const auto originalAddress = reinterpret_cast<uintptr_t>(original);
+  const uint32_t one = 1;
+#if defined(__i386__) || defined(_M_IX86)
+  t[0] = 0xC7;  // mov dword ptr [flag], 1
+  t[1] = 0x05;
+  memcpy(t + 2, &flagAddress, 4);
+  memcpy(t + 6, &one, 4);
+  t[10] = 0xFF;  // jmp dword ptr [original]
+  t[11] = 0x25;
+  memcpy(t + 12, &originalAddress, 4);
+#else
+  // rax is free at a call's entry in the x64 convention.
+  t[0] = 0x48;  // mov rax, flag
+  t[1] = 0xB8;
+  memcpy(t + 2, &flagAddress, 8);
+  t[10] = 0xC7;  // mov dword ptr [rax], 1
+  t[11] = 0x00;
+  memcpy(t + 12, &one, 4);
+  t[16] = 0x48;  // mov rax, original
+  t[17] = 0xB8;
+  memcpy(t + 18, &originalAddress, 8);
+  t[26] = 0xFF;  // jmp qword ptr [rax]
+  t[27] = 0x20;
+#endif
+}
+
 }  // namespace
 
 ImportRecorder::ImportRecorder(const char* dll_name) {
-#if defined(__i386__) || defined(_M_IX86)
+#if defined(__i386__) || defined(_M_IX86) || defined(__x86_64__) || defined(_M_X64)
   std::vector<Import> imports = FindImports(dll_name);
   if (imports.empty()) return;
   const size_t n = imports.size();
@@ -56,19 +86,7 @@ ImportRecorder::ImportRecorder(const char* dll_name) {
   if (!thunks_) return;
   for (size_t i = 0; i < n; ++i) {
     originals_[i] = *imports[i].slot;
-    unsigned char* t = thunks_ + i * kThunkSize;
-    // mov dword ptr [flag], 1
-    t[0] = 0xC7;
-    t[1] = 0x05;
-    auto flag = reinterpret_cast<uintptr_t>(&flags_[i]);
-    memcpy(t + 2, &flag, 4);
-    const uint32_t one = 1;
-    memcpy(t + 6, &one, 4);
-    // jmp dword ptr [original]
-    t[10] = 0xFF;
-    t[11] = 0x25;
-    auto original = reinterpret_cast<uintptr_t>(&originals_[i]);
-    memcpy(t + 12, &original, 4);
+    WriteThunk(thunks_ + i * kThunkSize, &flags_[i], &originals_[i]);
     index_[imports[i].name] = entries_.size();
     entries_.push_back({imports[i].name, imports[i].slot, originals_[i]});
   }

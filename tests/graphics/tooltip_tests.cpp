@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
 #include <cstring>
 
 #include "graphics/tooltip.h"
@@ -12,7 +13,8 @@ namespace {
 
 using graphics::Tooltip;
 
-constexpr UINT kFirstRecordSize = 40;
+// The first layout of the record: 40 bytes on 32-bit Windows.
+constexpr UINT kFirstRecordSize = offsetof(TOOLINFOA, lParam);
 
 struct Owner {
   HWND window = ::CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200,
