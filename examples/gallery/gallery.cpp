@@ -8,6 +8,7 @@
 #include <string>
 
 #include "examples/gallery/gallery_controls.h"
+#include "examples/gallery/gallery_form.h"
 #include "examples/gallery/gallery_pictures.h"
 #include "platform/gdiplus_session.h"
 #include "platform/handles.h"
@@ -18,11 +19,12 @@ namespace gallery {
 namespace {
 
 constexpr char kWindowClass[] = "SkinGalleryWindow";
-constexpr int kWidth = 600, kHeight = 350;
+constexpr int kWidth = 1000, kHeight = 640;
 constexpr skin::Colour kTextColour = 0x202020;
 constexpr skin::Colour kCaptionColour = 0xFFFFFF;
 
 GalleryControls g_controls;
+ClassForm g_form;
 
 void ShowClicked(HWND from) {
   char caption[64] = {};
@@ -89,7 +91,8 @@ void SkinGallery(skin::SkinEngine& engine, HWND window) {
 }  // namespace gallery
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
+                                                 ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
   ::InitCommonControlsEx(&icc);
   platform::StartGdiplus();
   skin::InitSkinModule();
@@ -101,6 +104,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                             GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                             DEFAULT_QUALITY, DEFAULT_PITCH, "宋体"));
     gallery::g_controls = gallery::CreateGalleryControls(window, font.get());
+    gallery::g_form = gallery::CreateClassForm(window, font.get(), 600, 56, 24, 320, 952);
     gallery::SkinGallery(engine, window);
     ::ShowWindow(window, SW_SHOW);
     ::UpdateWindow(window);

@@ -85,6 +85,15 @@ std::vector<uint8_t> StarIcon(int size, uint32_t argb) {
   });
 }
 
+std::vector<uint8_t> StudentIcon(int size, uint32_t argb) {
+  return Picture(size, [argb](graphics::Graphics& g, float s) {
+    graphics::SolidFill fill;
+    fill.CreateSolidFill(argb);
+    g.FillEllipse(fill, 10 * s, 3 * s, 12 * s, 12 * s);
+    g.FillPie(fill, 4 * s, 17 * s, 24 * s, 24 * s, 180.0f, 180.0f);
+  });
+}
+
 std::vector<uint8_t> Background() {
   return std::vector<uint8_t>(GalleryBackground, GalleryBackground + GalleryBackgroundSize);
 }

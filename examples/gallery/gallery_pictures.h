@@ -1,4 +1,5 @@
-// Small pictures the gallery gives its image buttons, drawn here at start.
+// Small pictures the gallery gives its image buttons and its roll, drawn
+// here at start.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@ namespace gallery {
 std::vector<uint8_t> ClassListIcon(int size = 32);   // a sheet with lines of names
 std::vector<uint8_t> CameraIcon(int size = 32);      // a camera: the photos
 std::vector<uint8_t> StarIcon(int size = 32, uint32_t argb = 0xFFFFC83C);  // a star
+std::vector<uint8_t> StudentIcon(int size, uint32_t argb);  // head and shoulders
 
 // The sample class's background picture (JPEG bytes).
 std::vector<uint8_t> Background();
