@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "graphics/text.h"
@@ -88,10 +89,13 @@ static_assert(sizeof(void*) != 4 || sizeof(EncoderParameter) == 28, "28-byte ent
 EncoderParameterBlock::EncoderParameterBlock(const EncoderParams& params) {
   // Never announce more entries than the record holds.
   const size_t count = std::min<size_t>(params.Count, params.Items.size());
-  bytes_.assign(sizeof(UINT) + count * sizeof(EncoderParameter), 0);
+  // The entries start where the record's own layout puts them: after the
+  // count on 32-bit Windows, after the count and its padding on 64-bit.
+  const size_t first = offsetof(EncoderParameters, Parameter);
+  bytes_.assign(first + count * sizeof(EncoderParameter), 0);
   const UINT announced = UINT(count);
   memcpy(bytes_.data(), &announced, sizeof announced);
-  auto* entries = reinterpret_cast<EncoderParameter*>(bytes_.data() + sizeof(UINT));
+  auto* entries = reinterpret_cast<EncoderParameter*>(bytes_.data() + first);
   for (size_t i = 0; i < count; ++i) {
     const EncoderParam& item = params.Items[i];
     std::optional<GUID> guid = TextToGuid(item.Guid);
