@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "platform/handles.h"
@@ -14,6 +16,7 @@ namespace skin {
 namespace {
 
 constexpr COLORREF kColourKey = RGB(255, 0, 255);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 enum class ClientKind { Tree, ListView, ListBox, OwnerDrawnListBox, ComboList, Other };
 
@@ -51,32 +54,96 @@ SIZE ClientSize(HWND control) {
   return SIZE{client.right, client.bottom};
 }
 
-// The tree draws on the parent's background with its key colour as its own
-// background; what is not the key goes over the veil.
+void Fill(HDC dc, SIZE size, COLORREF colour) {
+  platform::UniqueBrush brush(::CreateSolidBrush(colour));
+  const RECT all{0, 0, size.cx, size.cy};
+  ::FillRect(dc, &all, brush.get());
+}
+
+// The 32-bit pixels of the DIB section selected into a surface, or null.
+uint32_t* PixelsOf(HDC surface, SIZE size) {
+  DIBSECTION dib{};
+  HGDIOBJ bitmap = ::GetCurrentObject(surface, OBJ_BITMAP);
+  if (!bitmap || ::GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib) return nullptr;
+  if (dib.dsBm.bmBitsPixel != 32 || dib.dsBm.bmWidth != size.cx ||
+      std::abs(dib.dsBm.bmHeight) != size.cy)
+    return nullptr;
+  return static_cast<uint32_t*>(dib.dsBm.bmBits);
+}
+
+// target := target x ink / 255, channel by channel. Both surfaces come from
+// the background capture, so they share one layout; were they not DIB
+// sections, a bitwise AND comes close.
+void MultiplyOnto(HDC target, HDC ink, SIZE size) {
+  ::GdiFlush();
+  uint32_t* to = PixelsOf(target, size);
+  const uint32_t* from = PixelsOf(ink, size);
+  if (!to || !from) {
+    ::BitBlt(target, 0, 0, size.cx, size.cy, ink, 0, 0, SRCAND);
+    return;
+  }
+  const size_t count = static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy);
+  for (size_t k = 0; k < count; ++k) {
+    uint32_t mixed = to[k] & 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+      const uint32_t a = (to[k] >> shift) & 0xFF, b = (from[k] >> shift) & 0xFF;
+      mixed |= ((a * b + 127) / 255) << shift;
+    }
+    to[k] = mixed;
+  }
+}
+
+// The control drew every visible item, so the whole client area is copied,
+// whatever the update region: what a scroll moved on screen (text over a
+// shifted background) is replaced at the next paint. Children (a list
+// view's header) are left out and keep what they drew, so nothing needs
+// repainting after.
+void CopyWhole(HWND control, HDC composed, SIZE size) {
+  platform::WindowDC dc = ChildExcludedDC(control);
+  ::BitBlt(dc.get(), 0, 0, size.cx, size.cy, composed, 0, 0, SRCCOPY);
+}
+
+// A tree fills behind its items with its background colour, the key: what
+// is not the key goes over the veil.
 void PaintTree(HWND tree, UINT message, LPARAM lParam) {
   const SIZE size = ClientSize(tree);
   Captured drawing(CaptureParentBackground(tree, ClientAreaInWindow(tree)));
   Captured veiled(CaptureVeiledClient(tree));
+  platform::PaintScope paint(tree);
   if (!drawing.get() || !veiled.get()) return;
+  Fill(drawing.get(), size, kColourKey);
   Forward(tree, message, reinterpret_cast<WPARAM>(drawing.get()), lParam);
   ::TransparentBlt(veiled.get(), 0, 0, size.cx, size.cy, drawing.get(), 0, 0, size.cx, size.cy,
                    kColourKey);
-  platform::WindowDC dc = ChildExcludedDC(tree);
-  ::BitBlt(dc.get(), 0, 0, size.cx, size.cy, veiled.get(), 0, 0, SRCCOPY);
+  CopyWhole(tree, veiled.get(), size);
 }
 
-// The control draws every visible item over the veil, so the whole client
-// area is copied, whatever the update region: what a scroll moved on screen
-// (text over a shifted background) is replaced at the next paint. Children
-// (a list view's header) are left out and keep what they drew.
-void PaintListOverVeil(HWND control, UINT message, LPARAM lParam) {
+// A list box fills behind its items with the DC's background colour,
+// whatever brush it is given. It draws on white, and its drawing is laid on
+// the veil as ink: white leaves the veil, black text stays black, and the
+// smoothed edges of letters blend with the veil instead of a key colour.
+void PaintListBox(HWND list, UINT message, LPARAM lParam) {
+  const SIZE size = ClientSize(list);
+  Captured drawing(CaptureParentBackground(list, ClientAreaInWindow(list)));
+  Captured veiled(CaptureVeiledClient(list));
+  platform::PaintScope paint(list);
+  if (!drawing.get() || !veiled.get()) return;
+  Fill(drawing.get(), size, kWhite);
+  ::SetBkColor(drawing.get(), kWhite);
+  Forward(list, message, reinterpret_cast<WPARAM>(drawing.get()), lParam);
+  MultiplyOnto(veiled.get(), drawing.get(), size);
+  CopyWhole(list, veiled.get(), size);
+}
+
+// A list view without a background colour draws its items straight over
+// the veil.
+void PaintOverVeil(HWND control, UINT message, LPARAM lParam) {
   const SIZE size = ClientSize(control);
   Captured veiled(CaptureVeiledClient(control));
   platform::PaintScope paint(control);
   if (!veiled.get()) return;
   Forward(control, message, reinterpret_cast<WPARAM>(veiled.get()), lParam);
-  platform::WindowDC dc = ChildExcludedDC(control);
-  ::BitBlt(dc.get(), 0, 0, size.cx, size.cy, veiled.get(), 0, 0, SRCCOPY);
+  CopyWhole(control, veiled.get(), size);
 }
 
 }  // namespace
@@ -86,9 +153,9 @@ LRESULT PaintListClient(HWND control, UINT message, WPARAM wParam, LPARAM lParam
   if (!Module.TranslucencyGiven || wParam) return Forward(control, message, wParam, lParam);
   switch (KindOf(control)) {
     case ClientKind::Tree: PaintTree(control, message, lParam); break;
-    case ClientKind::ListView:
     case ClientKind::ListBox:
-    case ClientKind::OwnerDrawnListBox: PaintListOverVeil(control, message, lParam); break;
+    case ClientKind::OwnerDrawnListBox: PaintListBox(control, message, lParam); break;
+    case ClientKind::ListView: PaintOverVeil(control, message, lParam); break;
     default: return Forward(control, message, wParam, lParam);
   }
   return ::DefWindowProcA(control, message, 0, lParam);

@@ -46,8 +46,11 @@ void TakeComboList(int i, HWND combo) {
 
 void TakeListView(int i, HWND view) {
   if (::GetWindowLongA(view, GWL_STYLE) & kListViewSortAscending) return;
-  if (Module.TranslucencyGiven && !Taken(i, view))
+  if (Module.TranslucencyGiven && !Taken(i, view)) {
     ::SendMessageA(view, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+    // Item texts too: some list views fill behind them with the window colour.
+    ::SendMessageA(view, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+  }
   TakeList(i, view);
 }
 
