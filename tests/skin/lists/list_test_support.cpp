@@ -17,15 +17,10 @@ COLORREF Over(COLORREF ground, COLORREF ink, int alpha) {
              mix(GetBValue(ground), GetBValue(ink)));
 }
 
-COLORREF Veiled(int alpha) { return Over(kGrey, RGB(255, 255, 255), alpha); }
-
 void ListTest::SetUp() {
-  static bool initialised = [] {
-    INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
-                                               ICC_INTERNET_CLASSES | ICC_LISTVIEW_CLASSES};
-    return ::InitCommonControlsEx(&init) != FALSE;
-  }();
-  ASSERT_TRUE(initialised);
+  INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                             ICC_INTERNET_CLASSES | ICC_LISTVIEW_CLASSES};
+  ASSERT_TRUE(::InitCommonControlsEx(&init));
   skin::SetModuleDefaults();
 }
 
@@ -34,8 +29,6 @@ void ListTest::TearDown() {
   Engine().SetTheme({}, {}, 0x808080);
   Engine().SetOptions(true);
 }
-
-void ListTest::Options(std::optional<int> translucency) { translucency_ = translucency; }
 
 void ListTest::MakeSkinned(bool shown) {
   Engine().SetOptions(true, translucency_);
@@ -48,10 +41,9 @@ void ListTest::MakeSkinned(bool shown) {
   ASSERT_GE(i, 1);
 }
 
-HWND ListTest::Child(const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
-                     DWORD exStyle, HWND parent) {
-  return ::CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
-                           parent ? parent : window, nullptr, nullptr, nullptr);
+HWND ListTest::Child(const char* cls, DWORD style, int x, int y, int w, int h, DWORD exStyle) {
+  return ::CreateWindowExA(exStyle, cls, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h, window,
+                           nullptr, nullptr, nullptr);
 }
 
 void ListTest::SkinLists() {
@@ -60,12 +52,8 @@ void ListTest::SkinLists() {
   testing_support::PumpFor(30);
 }
 
-skin::ListRecord* ListTest::List(HWND control) {
-  return skin::RecordOf<&skin::SkinnedWindow::ListControls>(control);
-}
-skin::HeaderRecord* ListTest::Header(HWND header) {
-  return skin::RecordOf<&skin::SkinnedWindow::Headers>(header);
-}
+skin::ListRecord* ListTest::List(HWND c) { return skin::RecordOf<&skin::SkinnedWindow::ListControls>(c); }
+skin::HeaderRecord* ListTest::Header(HWND h) { return skin::RecordOf<&skin::SkinnedWindow::Headers>(h); }
 int ListTest::ListIndex(HWND control) { return skin::FindListControl(i, control); }
 int ListTest::HeaderIndex(HWND header) { return skin::FindHeader(i, header); }
 
@@ -95,50 +83,43 @@ std::string Rgb(COLORREF c) {
          std::to_string(GetBValue(c)) + ")";
 }
 
-int DarkPixels(const Pixels& p, const RECT& area, int limit) {
-  int dark = 0;
+namespace {
+template <typename Each>
+void ForEachIn(const Pixels& p, const RECT& area, Each each) {
   for (int y = std::max(0L, area.top); y < std::min<long>(p.height(), area.bottom); ++y)
-    for (int x = std::max(0L, area.left); x < std::min<long>(p.width(), area.right); ++x) {
-      const COLORREF c = p.at(x, y);
-      if (GetRValue(c) < limit && GetGValue(c) < limit && GetBValue(c) < limit) ++dark;
-    }
+    for (int x = std::max(0L, area.left); x < std::min<long>(p.width(), area.right); ++x) each(x, y);
+}
+}  // namespace
+
+int DarkPixels(const Pixels& p, const RECT& area) {
+  int dark = 0;
+  ForEachIn(p, area, [&](int x, int y) {
+    const COLORREF c = p.at(x, y);
+    dark += GetRValue(c) < 90 && GetGValue(c) < 90 && GetBValue(c) < 90;
+  });
   return dark;
 }
 
-int Differing(const Pixels& a, const Pixels& b, int tolerance) {
+int Differing(const Pixels& a, const Pixels& b, const RECT& area) {
   if (a.width() != b.width() || a.height() != b.height()) return -1;
   int n = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x)
-      if (testing_support::ColourDistance(a.at(x, y), b.at(x, y)) > tolerance) ++n;
-  return n;
-}
-
-int DifferingIn(const Pixels& a, const Pixels& b, const RECT& area, int tolerance) {
-  if (a.width() != b.width() || a.height() != b.height()) return -1;
-  int n = 0;
-  for (int y = std::max(0L, area.top); y < std::min<long>(a.height(), area.bottom); ++y)
-    for (int x = std::max(0L, area.left); x < std::min<long>(a.width(), area.right); ++x)
-      if (testing_support::ColourDistance(a.at(x, y), b.at(x, y)) > tolerance) ++n;
+  ForEachIn(a, area, [&](int x, int y) { n += testing_support::ColourDistance(a.at(x, y), b.at(x, y)) > 3; });
   return n;
 }
 
 void FillListBox(HWND list, int rows) {
-  for (int k = 0; k < rows; ++k) {
+  for (int k = 1; k <= rows; ++k) {
     char text[32];
-    std::snprintf(text, sizeof text, "第%d行 row %d", k + 1, k + 1);
+    std::snprintf(text, sizeof text, "第%d行 row %d", k, k);
     ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   }
 }
 
-void AddColumns(HWND view, const int* widths, int count) {
-  for (int c = 0; c < count; ++c) {
+void AddColumns(HWND view, std::vector<int> widths) {
+  for (size_t c = 0; c < widths.size(); ++c) {
     char title[16];
-    std::snprintf(title, sizeof title, "列%d", c + 1);
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = widths[c];
-    column.pszText = title;
+    std::snprintf(title, sizeof title, "列%d", static_cast<int>(c) + 1);
+    LVCOLUMNA column{LVCF_TEXT | LVCF_WIDTH, 0, widths[c], title};
     ::SendMessageA(view, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
   }
 }
@@ -147,17 +128,12 @@ void FillListView(HWND view, int rows, int columns) {
   for (int k = 0; k < rows; ++k) {
     char text[32];
     std::snprintf(text, sizeof text, "项%d item", k + 1);
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = k;
+    LVITEMA item{LVIF_TEXT | LVIF_IMAGE, k, 0, 0, 0, text};
     item.iImage = k % 2;
-    item.pszText = text;
     ::SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     for (int c = 1; c < columns; ++c) {
       std::snprintf(text, sizeof text, "%d-%d", k + 1, c + 1);
-      LVITEMA sub{};
-      sub.iSubItem = c;
-      sub.pszText = text;
+      LVITEMA sub{0, 0, c, 0, 0, text};
       ::SendMessageA(view, LVM_SETITEMTEXTA, k, reinterpret_cast<LPARAM>(&sub));
     }
   }

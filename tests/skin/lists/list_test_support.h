@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,26 +25,23 @@ constexpr COLORREF kGrey = RGB(128, 128, 128);  // the picture
 constexpr skin::Colour kAccent = 0x0000FF;      // red
 constexpr int kTranslucency = 150;
 
-// White at alpha a over grey, and what the outlines make of a colour.
-COLORREF Veiled(int alpha);
+// `ink` at alpha over `ground`; the picture under a white veil of alpha.
 COLORREF Over(COLORREF ground, COLORREF ink, int alpha);
+inline COLORREF Veiled(int alpha) { return Over(kGrey, RGB(255, 255, 255), alpha); }
 
-// Fixture: a 460 x 340 skinned window without caption over the grey
-// picture, translucency given (150) unless the test asks otherwise.
+// Fixture: a 460 x 340 skinned window without caption, translucency 150
+// given unless Options says otherwise, over a grey picture unless Picture
+// gives one.
 class ListTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  // Engine options to use before MakeSkinned (translucency: none = not given).
-  void Options(std::optional<int> translucency);
-  // The window's picture (a grey one unless given) before MakeSkinned.
+  void Options(std::optional<int> translucency) { translucency_ = translucency; }
   void Picture(std::vector<uint8_t> png) { picture_ = std::move(png); }
-  // Makes and skins the window, shown or hidden.
   void MakeSkinned(bool shown);
-  HWND Child(const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
-             DWORD exStyle = 0, HWND parent = nullptr);
-  // Runs the two skinners over the window's direct children.
+  HWND Child(const char* cls, DWORD style, int x, int y, int w, int h, DWORD exStyle = 0);
+  // Runs both skinners over the window's direct children.
   void SkinLists();
   skin::ListRecord* List(HWND control);
   skin::HeaderRecord* Header(HWND header);
@@ -58,25 +56,23 @@ class ListTest : public ::testing::Test {
   std::vector<uint8_t> picture_;
 };
 
-// The whole window of a control, read through its window DC.
+// The whole window of a control through its window DC; the client area
+// through its own DC.
 Pixels WindowPixels(HWND control);
-// The client area, read through its own DC.
 Pixels ClientPixels(HWND control);
-// Repaints the control now, its frame and client area, with erasing.
+// Repaints frame and client area now, with erasing.
 void RepaintNow(HWND control);
 
 bool Near(COLORREF a, COLORREF b, int tolerance = 3);
 std::string Rgb(COLORREF c);
-// How many pixels of the rectangle are darker than `limit` in every channel.
-int DarkPixels(const Pixels& p, const RECT& area, int limit = 90);
-// How many pixels differ by more than `tolerance`.
-int Differing(const Pixels& a, const Pixels& b, int tolerance = 3);
-// The same within a rectangle of both.
-int DifferingIn(const Pixels& a, const Pixels& b, const RECT& area, int tolerance = 3);
+// Pixels of `area` darker than 90 in every channel.
+int DarkPixels(const Pixels& p, const RECT& area);
+// Pixels of `area` that differ by more than 3.
+int Differing(const Pixels& a, const Pixels& b, const RECT& area = {0, 0, INT_MAX, INT_MAX});
 
-// A list box (or list view) filled with numbered rows of text.
+// Numbered rows of text; report-view columns of these widths.
 void FillListBox(HWND list, int rows);
-void AddColumns(HWND view, const int* widths, int count);
+void AddColumns(HWND view, std::vector<int> widths);
 void FillListView(HWND view, int rows, int columns);
 
 }  // namespace list_test
