@@ -119,7 +119,10 @@ void AddColumns(HWND view, std::vector<int> widths) {
   for (size_t c = 0; c < widths.size(); ++c) {
     char title[16];
     std::snprintf(title, sizeof title, "列%d", static_cast<int>(c) + 1);
-    LVCOLUMNA column{LVCF_TEXT | LVCF_WIDTH, 0, widths[c], title};
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = widths[c];
+    column.pszText = title;
     ::SendMessageA(view, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
   }
 }
@@ -128,12 +131,17 @@ void FillListView(HWND view, int rows, int columns) {
   for (int k = 0; k < rows; ++k) {
     char text[32];
     std::snprintf(text, sizeof text, "项%d item", k + 1);
-    LVITEMA item{LVIF_TEXT | LVIF_IMAGE, k, 0, 0, 0, text};
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = k;
+    item.pszText = text;
     item.iImage = k % 2;
     ::SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     for (int c = 1; c < columns; ++c) {
       std::snprintf(text, sizeof text, "%d-%d", k + 1, c + 1);
-      LVITEMA sub{0, 0, c, 0, 0, text};
+      LVITEMA sub{};
+      sub.iSubItem = c;
+      sub.pszText = text;
       ::SendMessageA(view, LVM_SETITEMTEXTA, k, reinterpret_cast<LPARAM>(&sub));
     }
   }
