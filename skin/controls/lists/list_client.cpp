@@ -15,7 +15,6 @@
 namespace skin {
 namespace {
 
-constexpr COLORREF kColourKey = RGB(255, 0, 255);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 enum class ClientKind { Tree, ListView, ListBox, OwnerDrawnListBox, ComboList, Other };
@@ -103,26 +102,13 @@ void CopyWhole(HWND control, HDC composed, SIZE size) {
   ::BitBlt(dc.get(), 0, 0, size.cx, size.cy, composed, 0, 0, SRCCOPY);
 }
 
-// A tree fills behind its items with its background colour, the key: what
-// is not the key goes over the veil.
-void PaintTree(HWND tree, UINT message, LPARAM lParam) {
-  const SIZE size = ClientSize(tree);
-  Captured drawing(CaptureParentBackground(tree, ClientAreaInWindow(tree)));
-  Captured veiled(CaptureVeiledClient(tree));
-  platform::PaintScope paint(tree);
-  if (!drawing.get() || !veiled.get()) return;
-  Fill(drawing.get(), size, kColourKey);
-  Forward(tree, message, reinterpret_cast<WPARAM>(drawing.get()), lParam);
-  ::TransparentBlt(veiled.get(), 0, 0, size.cx, size.cy, drawing.get(), 0, 0, size.cx, size.cy,
-                   kColourKey);
-  CopyWhole(tree, veiled.get(), size);
-}
-
 // A list box fills behind its items with the DC's background colour,
-// whatever brush it is given. It draws on white, and its drawing is laid on
+// whatever brush it is given, and a tree with its own background colour
+// (white under a veil). Either draws on white, and its drawing is laid on
 // the veil as ink: white leaves the veil, black text stays black, and the
-// smoothed edges of letters blend with the veil instead of a key colour.
-void PaintListBox(HWND list, UINT message, LPARAM lParam) {
+// smoothed edges of letters blend with the veil. (Drawn on a key colour
+// instead, those edges would keep a tint of the key: purple names.)
+void PaintAsInk(HWND list, UINT message, LPARAM lParam) {
   const SIZE size = ClientSize(list);
   Captured drawing(CaptureParentBackground(list, ClientAreaInWindow(list)));
   Captured veiled(CaptureVeiledClient(list));
@@ -152,9 +138,9 @@ LRESULT PaintListClient(HWND control, UINT message, WPARAM wParam, LPARAM lParam
   // A paint into a caller's DC is the control's own business.
   if (!Module.TranslucencyGiven || wParam) return Forward(control, message, wParam, lParam);
   switch (KindOf(control)) {
-    case ClientKind::Tree: PaintTree(control, message, lParam); break;
+    case ClientKind::Tree:
     case ClientKind::ListBox:
-    case ClientKind::OwnerDrawnListBox: PaintListBox(control, message, lParam); break;
+    case ClientKind::OwnerDrawnListBox: PaintAsInk(control, message, lParam); break;
     case ClientKind::ListView: PaintOverVeil(control, message, lParam); break;
     default: return Forward(control, message, wParam, lParam);
   }

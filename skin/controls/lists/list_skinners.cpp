@@ -13,7 +13,8 @@ namespace skin {
 namespace {
 
 constexpr LONG kListViewSortAscending = 0x10;  // LVS_SORTASCENDING
-constexpr COLORREF kTreeBackground = RGB(255, 0, 255);
+// A translucent tree draws on white, laid on the veil as ink.
+constexpr COLORREF kTreeBackground = RGB(255, 255, 255);
 
 // Calls `take` for each direct child of `parent` of class `className`,
 // each search starting after the previous hit.

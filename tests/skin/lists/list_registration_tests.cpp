@@ -53,10 +53,10 @@ TEST_F(ListRegistration, EachFamilyInOrderButSortedViewsDropDownAndOwnerDrawnLis
   ASSERT_TRUE(dropList);
   EXPECT_NE(::GetParent(dropList), dropDown);
   EXPECT_NE(ProcOf(dropList), skin::ListWndProc) << "the drop-down list is no child of its combo";
-  // Translucent views draw on the picture: no background of their own, the
-  // tree's is the colour key.
+  // Translucent views draw on the picture: no background of their own; the
+  // tree draws on white, laid on the veil as ink.
   EXPECT_EQ(static_cast<COLORREF>(::SendMessageA(view, LVM_GETBKCOLOR, 0, 0)), CLR_NONE);
-  EXPECT_EQ(static_cast<COLORREF>(::SendMessageA(tree, TVM_GETBKCOLOR, 0, 0)), RGB(255, 0, 255));
+  EXPECT_EQ(static_cast<COLORREF>(::SendMessageA(tree, TVM_GETBKCOLOR, 0, 0)), RGB(255, 255, 255));
   EXPECT_NE(static_cast<COLORREF>(::SendMessageA(sorted, LVM_GETBKCOLOR, 0, 0)), CLR_NONE);
 
   // Moved into another skinned window, the list box runs the list procedure
