@@ -25,9 +25,9 @@ TEST_F(EditLeaks, AThousandRepaintsAndScrollsLeaveTheCountsFlat) {
   HWND window = MakeWindow(420, 300);
   std::string text;
   for (int k = 0; k < 30; ++k) text += "第" + std::to_string(k) + "行\r\n";
-  HWND edit = MakeControl(window, "Edit", text.c_str(),
-                          ES_MULTILINE | WS_VSCROLL | WS_HSCROLL | WS_BORDER, 20, 40, 160, 100);
-  HWND plain = MakeControl(window, "Edit", "abc", WS_BORDER, 20, 160, 160, 24);
+  HWND edit = MakeEdit(window, text.c_str(),
+                          ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 20, 40, 160, 100);
+  HWND plain = MakeEdit(window, "abc", 0, 20, 160, 160, 24);
   HWND combos[] = {MakeControl(window, "ComboBox", "", CBS_SIMPLE, 200, 40, 180, 100),
                    MakeControl(window, "ComboBox", "", CBS_DROPDOWN, 200, 160, 180, 150),
                    MakeControl(window, "ComboBox", "", CBS_DROPDOWNLIST, 200, 200, 180, 150)};

@@ -146,7 +146,7 @@ using EditRingOnWindow = EditTest;
 // square and the client area do not.
 TEST_F(EditRingOnWindow, RingExcludesBothBarsAndTheCorner) {
   HWND window = MakeWindow(300, 200);
-  HWND edit = MakeControl(window, "Edit", "", ES_MULTILINE | WS_VSCROLL | WS_HSCROLL | WS_BORDER,
+  HWND edit = MakeEdit(window, "", ES_MULTILINE | WS_VSCROLL | WS_HSCROLL,
                           20, 40, 160, 110);
   const int i = SkinAndShow(window);
   testing_support::PumpFor(100);
@@ -175,7 +175,7 @@ TEST_F(EditRingOnWindow, TranslucencyZeroUnveilsAndFullIsWhite) {
   for (int alpha : {0, 255}) {
     Engine().SetOptions(true, alpha);
     HWND window = MakeWindow(300, 200);
-    HWND edit = MakeControl(window, "Edit", "", ES_MULTILINE | WS_BORDER, 20, 40, 160, 80);
+    HWND edit = MakeEdit(window, "", ES_MULTILINE, 20, 40, 160, 80);
     const int i = SkinAndShow(window);
     testing_support::PumpFor(100);
     ::RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -192,7 +192,7 @@ TEST_F(EditRingOnWindow, TranslucencyZeroUnveilsAndFullIsWhite) {
 TEST_F(EditRingOnWindow, WithoutTranslucencyPlatformBackgroundAndComboEditLeftAlone) {
   Engine().SetOptions(true);
   HWND window = MakeWindow(300, 200);
-  HWND edit = MakeControl(window, "Edit", "", ES_MULTILINE | WS_BORDER, 20, 40, 160, 80);
+  HWND edit = MakeEdit(window, "", ES_MULTILINE, 20, 40, 160, 80);
   HWND combo = MakeControl(window, "ComboBox", "", CBS_DROPDOWN, 20, 130, 160, 200);
   HWND inner = ::FindWindowExA(combo, nullptr, "Edit", nullptr);
   ASSERT_TRUE(inner);

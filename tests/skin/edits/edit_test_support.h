@@ -26,6 +26,12 @@ class EditTest : public frame_test::FrameTest {
   void TearDown() override;
 };
 
+// A visible edit with a client edge: the platform gives it a two-pixel
+// non-client ring (a plain WS_BORDER edit draws its line inside its client
+// area and has no ring at all).
+HWND MakeEdit(HWND parent, const char* text, DWORD style, int x, int y, int width, int height,
+              int id = 0);
+
 // The control's window rectangle as its window DC holds it.
 testing_support::Pixels WindowPixels(HWND control);
 // `top` at `alpha` over `under`.
