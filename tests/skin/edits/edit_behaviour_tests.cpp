@@ -112,6 +112,10 @@ TEST_F(EditBehaviour, HoverHandsOverBetweenButtonAndEditOfTheSameIndex) {
 // Scrolling moves the pixels, picture and text together; once the scroll is
 // done the edit shows what a full repaint shows, with no old text left.
 TEST_F(EditBehaviour, ScrolledTranslucentEditLeavesNoOldText) {
+  // Four colours meeting behind the edit: a moved picture shows.
+  Engine().SetTheme({}, QuadrantPng(64, 48, RGB(200, 40, 40), RGB(40, 200, 40), RGB(40, 40, 200),
+                                    RGB(200, 200, 40)),
+                    0x000000, kAccent, 3);
   HWND window = MakeWindow(320, 240, 0, 40, 40);
   HWND edit = MakeEdit(window, Lines(40).c_str(),
                           ES_MULTILINE | WS_VSCROLL | WS_HSCROLL | ES_AUTOVSCROLL, 20, 40,
