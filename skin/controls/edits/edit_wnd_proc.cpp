@@ -64,6 +64,35 @@ LRESULT OnScroll(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
+// Where the edit's text stands: the first visible line (the first visible
+// character of a single-line edit) and the horizontal scroll position.
+struct TextPosition {
+  LRESULT first;
+  int column;
+  bool operator!=(const TextPosition& o) const { return first != o.first || column != o.column; }
+};
+
+TextPosition PositionOf(HWND edit) {
+  return TextPosition{::SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0),
+                      ::GetScrollPos(edit, SB_HORZ)};
+}
+
+// Keys, typed line ends, the wheel and a drag's timer scroll the text the
+// same way without a scroll message: a translucent edit asks for a new veil
+// when its text has moved, and only then, so typing does not flicker.
+LRESULT ForwardWatchingScroll(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!Translucent()) return Forward(edit, message, wParam, lParam);
+  const TextPosition before = PositionOf(edit);
+  const LRESULT result = Forward(edit, message, wParam, lParam);
+  if (::IsWindow(edit) && PositionOf(edit) != before) Invalidate(edit);
+  return result;
+}
+
+LRESULT OnKeyDown(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (Translucent() && !HasScrollBars(edit)) Invalidate(edit);
+  return ForwardWatchingScroll(edit, message, wParam, lParam);
+}
+
 void OnMouseMove(HWND edit) {
   SkinnedWindow* w = WindowOfEdit(edit);
   const int index = static_cast<int>(GetIntProp(edit, prop::Hw_lbID));
@@ -106,7 +135,10 @@ LRESULT CALLBACK EditWndProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
       if (Translucent()) return OnEraseBackground(edit, reinterpret_cast<HDC>(wParam));
       break;
     case WM_NCPAINT: return OnNcPaint(edit, lParam);
-    case WM_KEYDOWN: if (Translucent() && !HasScrollBars(edit)) Invalidate(edit); break;
+    case WM_KEYDOWN: return OnKeyDown(edit, message, wParam, lParam);
+    case WM_CHAR:
+    case WM_MOUSEWHEEL:
+    case WM_TIMER: return ForwardWatchingScroll(edit, message, wParam, lParam);
     case WM_HSCROLL:
     case WM_VSCROLL: return OnScroll(edit, message, wParam, lParam);
     case WM_MOUSEMOVE: OnMouseMove(edit); break;

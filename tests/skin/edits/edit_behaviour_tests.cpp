@@ -142,17 +142,25 @@ TEST_F(EditBehaviour, ScrolledTranslucentEditLeavesNoOldText) {
     const testing_support::Pixels fresh = ControlPixels(edit);
     EXPECT_EQ(Differing(scrolled, fresh, client, 8), 0) << step.name;
   }
-  // Wheel and keyboard scrolls reach the parent as EN_VSCROLL, which asks
-  // for the same repaint.
+  // Keys, a typed line end and the wheel scroll the text without a scroll
+  // message.
   ::SetFocus(edit);
-  for (int k = 0; k < 3; ++k) {
-    ::SendMessageA(edit, WM_KEYDOWN, VK_NEXT, 0);
-    ::SendMessageA(edit, WM_KEYUP, VK_NEXT, 0);
+  struct Input {
+    UINT message;
+    WPARAM wParam;
+    const char* name;
+  } inputs[] = {{WM_KEYDOWN, VK_NEXT, "page key"},
+                {WM_KEYDOWN, VK_NEXT, "page key again"},
+                {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), "wheel"},
+                {WM_KEYDOWN, VK_END, "end key"},
+                {WM_CHAR, '\r', "typed line end"}};
+  for (const Input& input : inputs) {
+    ::SendMessageA(edit, input.message, input.wParam, 0);
     ::UpdateWindow(edit);
     testing_support::PumpFor(30);
     const testing_support::Pixels scrolled = ControlPixels(edit);
     ::RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    EXPECT_EQ(Differing(scrolled, ControlPixels(edit), client, 8), 0) << "page key " << k;
+    EXPECT_EQ(Differing(scrolled, ControlPixels(edit), client, 8), 0) << input.name;
   }
 }
 
