@@ -105,6 +105,54 @@ TEST_F(Gallery, TheDisplayShowsTheEnginesLooks) {
   EXPECT_GT(testing_support::ColourDistance(middle, ::GetSysColor(COLOR_BTNFACE)), 8);
 }
 
+// The class form as the display shows it: the views are veiled over the
+// picture, the header and the drop button are the engine's, and the fields
+// carry their rings.
+TEST_F(Gallery, TheFormShowsTheEnginesLooks) {
+  const testing_support::Pixels shot = testing_support::CaptureShown(window_, "gallery-form.png");
+  ASSERT_FALSE(shot.empty()) << "no picture from the display";
+  RECT frame;
+  ::GetWindowRect(window_, &frame);
+  auto at = [&](HWND control, int dx, int dy) {
+    RECT r;
+    ::GetWindowRect(control, &r);
+    const int x = dx >= 0 ? r.left + dx : r.right + dx;
+    const int y = dy >= 0 ? r.top + dy : r.bottom + dy;
+    return shot.at(x - frame.left, y - frame.top);
+  };
+  HWND tree = ::FindWindowExA(window_, nullptr, "SysTreeView32", nullptr);
+  HWND view = ::FindWindowExA(window_, nullptr, "SysListView32", nullptr);
+  ASSERT_NE(tree, nullptr);
+  ASSERT_NE(view, nullptr);
+  HWND header = ::FindWindowExA(view, nullptr, "SysHeader32", nullptr);
+  ASSERT_NE(header, nullptr);
+  EXPECT_GE(Prop(tree, "Hw_lbID"), 1);
+  EXPECT_GE(Prop(header, "Hw_lbID"), 1);
+
+  // Below the last group the tree shows the picture under the veil: neither
+  // the platform's white nor the colour key.
+  const COLORREF below = at(tree, 20, -12);
+  EXPECT_GT(testing_support::ColourDistance(below, RGB(255, 255, 255)), 6);
+  EXPECT_GT(testing_support::ColourDistance(below, RGB(255, 0, 255)), 60);
+  // The header is the engine's gradient, not the platform's button face.
+  EXPECT_GT(testing_support::ColourDistance(at(header, 30, 3), ::GetSysColor(COLOR_BTNFACE)), 8);
+
+  // Every edit and combo is taken, and the name field's ring is darker than
+  // the veil just inside it.
+  for (HWND c = ::GetWindow(window_, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    char cls[32] = {};
+    ::GetClassNameA(c, cls, sizeof cls);
+    if (std::string(cls) == "Edit" || std::string(cls) == "ComboBox") {
+      EXPECT_GE(Prop(c, "Hw_lbID"), 1) << cls;
+    }
+  }
+  HWND name = ::FindWindowExA(window_, nullptr, "Edit", nullptr);  // the name field comes first
+  ASSERT_NE(name, nullptr);
+  const COLORREF ring = at(name, 0, 12), inside = at(name, 1, 12);
+  EXPECT_LT(GetRValue(ring) + GetGValue(ring) + GetBValue(ring),
+            GetRValue(inside) + GetGValue(inside) + GetBValue(inside));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -22,7 +22,10 @@ HWND MakeHeader(HWND parent, std::vector<const char*> texts, int width) {
   HWND header = ::CreateWindowExA(0, WC_HEADERA, "", WS_CHILD | WS_VISIBLE | HDS_BUTTONS, 20, 20,
                                   320, 26, parent, nullptr, nullptr, nullptr);
   for (size_t k = 0; k < texts.size(); ++k) {
-    HDITEMA item{HDI_TEXT | HDI_WIDTH | HDI_FORMAT, width, const_cast<char*>(texts[k])};
+    HDITEMA item{};
+    item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+    item.cxy = width;
+    item.pszText = const_cast<char*>(texts[k]);
     item.fmt = HDF_LEFT | HDF_STRING;
     ::SendMessageA(header, HDM_INSERTITEMA, k, reinterpret_cast<LPARAM>(&item));
   }
