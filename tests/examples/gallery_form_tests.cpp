@@ -77,23 +77,9 @@ TEST_F(GalleryForm, AThousandRepaintsAndScrollsLeaveTheCountsFlat) {
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     DrainMessages();
   };
-  round(0);
-  round(1);
-  const long gdi = platform::LiveGdiObjects();
-  const long native = graphics::LiveNativeObjects();
   // Eleven controls and their children repainted, four scrolled, a hundred
   // times over: well over a thousand paints.
-  for (int n = 0; n < 100; ++n) {
-    round(n);
-    if (n % 25 == 0) {
-      ASSERT_EQ(platform::LiveGdiObjects(), gdi) << n;
-      ASSERT_EQ(graphics::LiveNativeObjects(), native) << n;
-      ASSERT_TRUE(skin::Surfaces().empty()) << n;
-    }
-  }
-  EXPECT_EQ(platform::LiveGdiObjects(), gdi);
-  EXPECT_EQ(graphics::LiveNativeObjects(), native);
-  EXPECT_TRUE(skin::Surfaces().empty());
+  ExpectCountsStayFlat(100, round);
 }
 
 }  // namespace

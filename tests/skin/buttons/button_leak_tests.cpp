@@ -58,21 +58,7 @@ TEST(ButtonLeaks, AThousandPaintsOfEachKindLeaveTheCountsFlat) {
     for (HWND b : {push, image, state}) drawItem(b, itemState);
   };
 
-  round(0);
-  round(1);
-  const long gdi = platform::LiveGdiObjects();
-  const long native = graphics::LiveNativeObjects();
-  for (int n = 0; n < 1000; ++n) {
-    round(n);
-    if (n % 250 == 0) {
-      ASSERT_EQ(platform::LiveGdiObjects(), gdi) << n;
-      ASSERT_EQ(graphics::LiveNativeObjects(), native) << n;
-      ASSERT_TRUE(skin::Surfaces().empty()) << n;
-    }
-  }
-  EXPECT_EQ(platform::LiveGdiObjects(), gdi);
-  EXPECT_EQ(graphics::LiveNativeObjects(), native);
-  EXPECT_TRUE(skin::Surfaces().empty());
+  ExpectCountsStayFlat(1000, round);
   EXPECT_EQ(Record(i).ButtonControls.count(), 5);
   DestroyTestWindows();
 }

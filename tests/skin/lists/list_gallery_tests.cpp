@@ -44,7 +44,9 @@ TEST_F(ListGallery, EveryListControlAsTheDisplayShowsIt) {
   FillListView(view, 5, 3);
   HWND tree = Child(WC_TREEVIEWA, WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, 20,
                     180, 150, 140);
-  TVINSERTSTRUCTA insert{TVI_ROOT, TVI_LAST};
+  TVINSERTSTRUCTA insert{};
+  insert.hParent = TVI_ROOT;
+  insert.hInsertAfter = TVI_LAST;
   insert.item.mask = TVIF_TEXT;
   insert.item.pszText = const_cast<char*>("一班");
   insert.hParent = reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));

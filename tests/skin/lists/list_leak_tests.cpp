@@ -36,7 +36,9 @@ TEST_F(ListLeaks, AThousandRepaintsAndScrollsLeaveTheCountsFlat) {
   FillListBox(box, 40);
   FillListView(view, 40, 2);
   for (int k = 0; k < 10; ++k) {
-    TVINSERTSTRUCTA insert{TVI_ROOT, TVI_LAST};
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT;
     insert.item.pszText = const_cast<char*>("节点");
     ::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
@@ -53,20 +55,7 @@ TEST_F(ListLeaks, AThousandRepaintsAndScrollsLeaveTheCountsFlat) {
     }
     Paint(header);
   };
-  round(0);
-  round(1);
-  const long gdi = platform::LiveGdiObjects();
-  const long native = graphics::LiveNativeObjects();
-  for (int n = 0; n < 1000; ++n) {
-    round(n);
-    if (n % 250 == 0) {
-      ASSERT_EQ(platform::LiveGdiObjects(), gdi) << n;
-      ASSERT_EQ(graphics::LiveNativeObjects(), native) << n;
-      ASSERT_TRUE(skin::Surfaces().empty()) << n;
-    }
-  }
-  EXPECT_EQ(platform::LiveGdiObjects(), gdi);
-  EXPECT_EQ(graphics::LiveNativeObjects(), native);
+  frame_test::ExpectCountsStayFlat(1000, round);
   ::DestroyWindow(view);
   ::ImageList_Destroy(images);
 }

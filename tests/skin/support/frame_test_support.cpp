@@ -9,6 +9,8 @@
 #include "graphics/graphics.h"
 #include "graphics/image_codecs.h"
 #include "graphics/solid_fill.h"
+#include "graphics/status.h"
+#include "platform/handles.h"
 
 namespace frame_test {
 namespace {
@@ -201,6 +203,22 @@ void ExpectButtonRestsAfterLeaving(int i, int k, HWND tip, const testing_support
   const ULONGLONG took = ::GetTickCount64() - start;
   EXPECT_TRUE(back && took < 1000) << "the caption button stayed lit and the tip up for " << took
                                    << " ms";
+}
+
+void ExpectCountsStayFlat(int rounds, const std::function<void(int)>& round) {
+  round(0);
+  round(1);
+  const long gdi = platform::LiveGdiObjects();
+  const long native = graphics::LiveNativeObjects();
+  const int quarter = rounds >= 4 ? rounds / 4 : 1;
+  for (int n = 0; n < rounds; ++n) {
+    round(n);
+    if (n % quarter == 0 || n == rounds - 1) {
+      ASSERT_EQ(platform::LiveGdiObjects(), gdi) << "after round " << n;
+      ASSERT_EQ(graphics::LiveNativeObjects(), native) << "after round " << n;
+      ASSERT_TRUE(skin::Surfaces().empty()) << "after round " << n;
+    }
+  }
 }
 
 void FrameTest::SetUp() {

@@ -77,6 +77,11 @@ int ButtonGlow(int i, int k, const testing_support::Pixels& now,
 void ExpectButtonRestsAfterLeaving(int i, int k, HWND tip, const testing_support::Pixels& rest,
                                    POINT to, int steps);
 
+// Runs round(0) and round(1) to warm up, then round(n) for n below `rounds`,
+// expecting the live GDI, GDI+ and captured-surface counts never to move
+// from where the warm-up left them (checked every quarter and at the end).
+void ExpectCountsStayFlat(int rounds, const std::function<void(int)>& round);
+
 // Fixture of the frame tests: engine defaults, a grey theme, no windows left.
 class FrameTest : public ::testing::Test {
  protected:
