@@ -156,7 +156,7 @@ struct SkinnedWindow {
   ChildList<EditRecord> EditControls;
   ChildList<ListRecord> ListControls;
   ChildList<TrackBarRecord> TrackBars;
-  ChildList<ProgressBarRecord> ProgressBars;
+  ChildList<ProgressRecord> ProgressBars;
   ChildList<ComboRecord> ComboControls;
   ChildList<UpDownRecord> UpDowns;
   ChildList<HeaderRecord> Headers;

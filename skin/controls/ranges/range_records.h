@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace skin {
 
 struct TrackBarRecord {
@@ -10,9 +12,10 @@ struct TrackBarRecord {
   WNDPROC savedProc = nullptr;
 };
 
-struct ProgressBarRecord {
+struct ProgressRecord {
   HWND hwnd = nullptr;
   WNDPROC savedProc = nullptr;
+  int32_t vertical = 0;  // PBS_VERTICAL
 };
 
 struct UpDownRecord {

@@ -2,9 +2,8 @@
 
 namespace skin {
 
-// Not built yet: these controls keep the platform's look.
+// Not built yet: track bars and up-down controls keep the platform's look.
 void SkinTrackBars(int, HWND) {}
-void SkinProgressBars(int, HWND) {}
 void SkinUpDowns(int, HWND) {}
 
 }  // namespace skin

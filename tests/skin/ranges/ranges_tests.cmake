@@ -1,0 +1,6 @@
+# Progress bars: their looks at the points the geometry fixes, their
+# registration and procedure on real windows, leak loops.
+set(_dir ${CMAKE_CURRENT_LIST_DIR})
+rollcall_add_test(skin_range_tests
+  SOURCES ${_dir}/progress_tests.cpp
+  LIBS skin_test_support rollcall_app skin)
