@@ -186,26 +186,24 @@ HDC CaptureVeiledClient(HWND control) {
 platform::UniqueBitmap ChildBackgroundBitmap(HWND control) {
   RECT client;
   ::GetClientRect(control, &client);
-  HDC surface = CaptureVeiledClient(control);
-  if (!surface) return {};
+  CapturedSurface surface(CaptureVeiledClient(control));
+  if (!surface.get()) return {};
   const int width = client.right, height = client.bottom;
-  platform::UniqueBitmap copy(::CreateCompatibleBitmap(surface, width, height));
+  platform::UniqueBitmap copy(::CreateCompatibleBitmap(surface.get(), width, height));
   if (copy) {
-    platform::UniqueMemoryDC temp(::CreateCompatibleDC(surface));
+    platform::UniqueMemoryDC temp(::CreateCompatibleDC(surface.get()));
     platform::SelectScope select(temp.get(), copy.get());
-    ::BitBlt(temp.get(), 0, 0, width, height, surface, 0, 0, SRCCOPY);
+    ::BitBlt(temp.get(), 0, 0, width, height, surface.get(), 0, 0, SRCCOPY);
   }
-  ReleaseSurface(surface);
   return copy;
 }
 
 void PaintVeiledBackground(HWND control, HDC dc) {
-  HDC surface = CaptureVeiledClient(control);
-  if (!surface) return;
+  CapturedSurface surface(CaptureVeiledClient(control));
+  if (!surface.get()) return;
   RECT client;
   ::GetClientRect(control, &client);
-  ::BitBlt(dc, 0, 0, client.right, client.bottom, surface, 0, 0, SRCCOPY);
-  ReleaseSurface(surface);
+  ::BitBlt(dc, 0, 0, client.right, client.bottom, surface.get(), 0, 0, SRCCOPY);
 }
 
 HDC ChildExcludedDC(HWND window, HDC dc) {

@@ -29,6 +29,21 @@ HDC CaptureParentBackground(HWND control, const RECT& rect);
 // freed) for any other DC.
 bool ReleaseSurface(HDC dc);
 
+// A captured surface, given back when the scope ends (null stays null).
+class CapturedSurface {
+ public:
+  explicit CapturedSurface(HDC dc) : dc_(dc) {}
+  ~CapturedSurface() {
+    if (dc_) ReleaseSurface(dc_);
+  }
+  CapturedSurface(const CapturedSurface&) = delete;
+  CapturedSurface& operator=(const CapturedSurface&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // The control's client area in its own window coordinates, taking scroll
 // bars as 17 pixels wide.
 RECT ClientAreaInWindow(HWND control);

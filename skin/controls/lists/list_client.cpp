@@ -34,19 +34,6 @@ LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   return ForwardMessage(prop::Hw_hProc, control, message, wParam, lParam);
 }
 
-// A surface of the background capture, given back when the scope ends.
-class Captured {
- public:
-  explicit Captured(HDC dc) : dc_(dc) {}
-  ~Captured() { ReleaseSurface(dc_); }
-  Captured(const Captured&) = delete;
-  Captured& operator=(const Captured&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 SIZE ClientSize(HWND control) {
   RECT client{};
   ::GetClientRect(control, &client);
@@ -110,8 +97,8 @@ void CopyWhole(HWND control, HDC composed, SIZE size) {
 // instead, those edges would keep a tint of the key: purple names.)
 void PaintAsInk(HWND list, UINT message, LPARAM lParam) {
   const SIZE size = ClientSize(list);
-  Captured drawing(CaptureParentBackground(list, ClientAreaInWindow(list)));
-  Captured veiled(CaptureVeiledClient(list));
+  CapturedSurface drawing(CaptureParentBackground(list, ClientAreaInWindow(list)));
+  CapturedSurface veiled(CaptureVeiledClient(list));
   platform::PaintScope paint(list);
   if (!drawing.get() || !veiled.get()) return;
   Fill(drawing.get(), size, kWhite);
@@ -125,7 +112,7 @@ void PaintAsInk(HWND list, UINT message, LPARAM lParam) {
 // the veil.
 void PaintOverVeil(HWND control, UINT message, LPARAM lParam) {
   const SIZE size = ClientSize(control);
-  Captured veiled(CaptureVeiledClient(control));
+  CapturedSurface veiled(CaptureVeiledClient(control));
   platform::PaintScope paint(control);
   if (!veiled.get()) return;
   Forward(control, message, reinterpret_cast<WPARAM>(veiled.get()), lParam);
