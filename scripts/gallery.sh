@@ -22,7 +22,7 @@ echo "No display: running on a virtual display for 6 seconds."
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wine "$1" & pid=$!
   sleep 6
-  import -window root -crop 1000x640+140+192 +repage screenshot.png
+  import -window root -crop 1000x760+140+132 +repage screenshot.png
   kill $pid 2>/dev/null || true
   wineserver -k 2>/dev/null || true
 ' bash "$build/examples/gallery/gallery.exe" 2>/dev/null || true

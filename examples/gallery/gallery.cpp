@@ -10,6 +10,7 @@
 #include "examples/gallery/gallery_controls.h"
 #include "examples/gallery/gallery_form.h"
 #include "examples/gallery/gallery_pictures.h"
+#include "examples/gallery/gallery_ranges.h"
 #include "platform/gdiplus_session.h"
 #include "platform/handles.h"
 #include "skin/engine/module_state.h"
@@ -19,12 +20,13 @@ namespace gallery {
 namespace {
 
 constexpr char kWindowClass[] = "SkinGalleryWindow";
-constexpr int kWidth = 1000, kHeight = 640;
+constexpr int kWidth = 1000, kHeight = 760;
 constexpr skin::Colour kTextColour = 0x202020;
 constexpr skin::Colour kCaptionColour = 0xFFFFFF;
 
 GalleryControls g_controls;
 ClassForm g_form;
+RangeControls g_ranges;
 
 void ShowClicked(HWND from) {
   char caption[64] = {};
@@ -39,10 +41,17 @@ LRESULT CALLBACK GalleryProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && lParam) ShowClicked(reinterpret_cast<HWND>(lParam));
       return 0;
+    case WM_TIMER:
+      if (wParam == kPulseTimer) StepPulse(g_ranges);
+      return 0;
+    case WM_HSCROLL:
+      if (reinterpret_cast<HWND>(lParam) == g_ranges.sideways) ShowSideways(g_ranges);
+      return 0;
     case WM_LBUTTONDBLCLK:
       ::DestroyWindow(window);
       return 0;
     case WM_DESTROY:
+      ::KillTimer(window, kPulseTimer);
       ::PostQuitMessage(0);
       return 0;
   }
@@ -105,6 +114,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                             DEFAULT_QUALITY, DEFAULT_PITCH, "宋体"));
     gallery::g_controls = gallery::CreateGalleryControls(window, font.get());
     gallery::g_form = gallery::CreateClassForm(window, font.get(), 600, 56, 24, 320, 952);
+    gallery::g_ranges = gallery::CreateRangeControls(window, font.get(), 24, 596, 952);
     gallery::SkinGallery(engine, window);
     ::ShowWindow(window, SW_SHOW);
     ::UpdateWindow(window);

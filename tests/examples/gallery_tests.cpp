@@ -1,6 +1,7 @@
 // The gallery, started as its own program: every family it shows is skinned,
 // and the display shows the engine's looks.
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 #include <gdiplus.h>
 
@@ -42,6 +43,8 @@ class Gallery : public ::testing::Test {
       if (!window_) ::Sleep(50);
     }
     ASSERT_NE(window_, nullptr);
+    // The pointer off the window: nothing is drawn hot.
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
     testing_support::PumpFor(500);
   }
   void TearDown() override {
@@ -134,8 +137,10 @@ TEST_F(Gallery, TheFormShowsTheEnginesLooks) {
   const COLORREF below = at(tree, 20, -12);
   EXPECT_GT(testing_support::ColourDistance(below, RGB(255, 255, 255)), 6);
   EXPECT_GT(testing_support::ColourDistance(below, RGB(255, 0, 255)), 60);
-  // The header is the engine's gradient, not the platform's button face.
-  EXPECT_GT(testing_support::ColourDistance(at(header, 30, 3), ::GetSysColor(COLOR_BTNFACE)), 8);
+  // The header is the engine's gradient, not the platform's button face:
+  // near white at its top, the accent towards its bottom.
+  EXPECT_GT(testing_support::ColourDistance(at(header, 30, -4), ::GetSysColor(COLOR_BTNFACE)), 40);
+  EXPECT_GT(testing_support::ColourDistance(at(header, 30, -4), at(header, 30, 3)), 40);
 
   // Every edit and combo is taken, and the name field's ring is darker than
   // the veil just inside it.
@@ -151,6 +156,44 @@ TEST_F(Gallery, TheFormShowsTheEnginesLooks) {
   const COLORREF ring = at(name, 0, 12), inside = at(name, 1, 12);
   EXPECT_LT(GetRValue(ring) + GetGValue(ring) + GetBValue(ring),
             GetRValue(inside) + GetGValue(inside) + GetBValue(inside));
+}
+
+// The range controls as the display shows them: every track bar, progress
+// bar and up-down is taken, the filled parts show the theme's accent over
+// the picture, and the pulse moves by itself.
+TEST_F(Gallery, TheRangeControlsShowTheEnginesLooks) {
+  std::vector<HWND> bars, progress, spins;
+  for (HWND c = ::GetWindow(window_, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    char cls[32] = {};
+    ::GetClassNameA(c, cls, sizeof cls);
+    const std::string name = cls;
+    if (name == "msctls_trackbar32") bars.push_back(c);
+    if (name == "msctls_progress32") progress.push_back(c);
+    if (name == "msctls_updown32") spins.push_back(c);
+  }
+  ASSERT_EQ(bars.size(), 4u);
+  ASSERT_EQ(progress.size(), 3u);
+  ASSERT_EQ(spins.size(), 2u);
+  for (const auto* family : {&bars, &progress, &spins})
+    for (HWND c : *family) EXPECT_GE(Prop(c, "Hw_lbID"), 1);
+
+  const testing_support::Pixels shot = testing_support::CaptureShown(window_, "gallery-ranges.png");
+  ASSERT_FALSE(shot.empty()) << "no picture from the display";
+  RECT frame;
+  ::GetWindowRect(window_, &frame);
+  // The fixed progress bar (65 of 100) is filled near its start and not
+  // near its end: the two differ clearly.
+  RECT fixed;
+  ::GetWindowRect(progress[0], &fixed);
+  const int y = (fixed.top + fixed.bottom) / 2 - frame.top;
+  const COLORREF filled = shot.at(fixed.left - frame.left + 20, y);
+  const COLORREF empty = shot.at(fixed.right - frame.left - 20, y);
+  EXPECT_GT(testing_support::ColourDistance(filled, empty), 30);
+
+  // The pulse moves on its own.
+  const LRESULT before = ::SendMessageA(progress[1], PBM_GETPOS, 0, 0);
+  testing_support::PumpFor(400);
+  EXPECT_NE(::SendMessageA(progress[1], PBM_GETPOS, 0, 0), before);
 }
 
 }  // namespace
