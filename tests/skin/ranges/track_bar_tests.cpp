@@ -229,6 +229,29 @@ TEST_F(TrackBars, PaintThePositionTheControlReports) {
   EXPECT_TRUE(Accent(d.at(dch.left + 1, dch.top + 4)));
   EXPECT_TRUE(Accent(d.at(dch.left + 1, dt.top - 3)));
   EXPECT_FALSE(Accent(d.at(dch.left + 1, dt.bottom + 10)));
+
+  // At the maximum the dot sits 8 further on and the line reaches 10 further.
+  ::SendMessageA(across_, TBM_SETPOS, TRUE, 100);
+  ::UpdateWindow(across_);
+  skin::PaintTrackBar(i, skin::FindTrackBar(i, across_));
+  const RECT tm = ThumbOf(across_);
+  const Pixels m = control_test::ControlPixels(across_);
+  EXPECT_TRUE(Thumb(m.at(tm.left + 10, ch.top + 1)));
+  EXPECT_TRUE(Accent(m.at(tm.left + 6, ch.top + 1)));
+
+  // The selection range: the strip centred in the channel, its line white
+  // between the selection's ends only.
+  ::SendMessageA(bare_, TBM_SETSEL, TRUE, MAKELPARAM(40, 80));
+  ::SendMessageA(bare_, TBM_SETPOS, TRUE, 10);
+  ::UpdateWindow(bare_);
+  skin::PaintTrackBar(i, skin::FindTrackBar(i, bare_));
+  const RECT sch = Channel(bare_);
+  const int stripTop = sch.top + (sch.bottom - sch.top - 4) / 2;
+  const int length = sch.right - sch.left;
+  const Pixels sel = control_test::ControlPixels(bare_);
+  const COLORREF inSelection = sel.at(sch.left + length * 60 / 100, stripTop + 1);
+  const COLORREF outside = sel.at(sch.left + length * 90 / 100, stripTop + 1);
+  EXPECT_GT(GetRValue(inSelection), GetRValue(outside) + 30);
   control_test::CaptureShown(window_, "track_bars.png");
 }
 
