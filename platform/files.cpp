@@ -26,7 +26,9 @@ Bytes ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-bool WriteWholeFile(const std::string& path, const uint8_t* data, size_t size) {
+namespace {
+
+bool WriteContents(const std::string& path, const uint8_t* data, size_t size, bool flush) {
   UniqueHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
@@ -38,21 +40,42 @@ bool WriteWholeFile(const std::string& path, const uint8_t* data, size_t size) {
       return false;
     done += written;
   }
-  return true;
+  // On disk before anything refers to it, so a power cut cannot leave the
+  // renamed file empty.
+  return !flush || ::FlushFileBuffers(file.get());
+}
+
+}  // namespace
+
+bool WriteWholeFile(const std::string& path, const uint8_t* data, size_t size) {
+  return WriteContents(path, data, size, false);
 }
 
 bool WriteWholeFileAtomically(const std::string& path, const uint8_t* data, size_t size) {
   std::string temp = path + "." + std::to_string(::GetCurrentProcessId()) + "." +
                      std::to_string(::GetCurrentThreadId()) + ".tmp";
-  if (!WriteWholeFile(temp, data, size)) {
+  if (!WriteContents(temp, data, size, true)) {
     ::DeleteFileA(temp.c_str());
     return false;
   }
-  if (!::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+  if (!::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     ::DeleteFileA(temp.c_str());
     return false;
   }
   return true;
+}
+
+int64_t FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return -1;
+  return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool DirectoryExists(const std::string& path) {
+  DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool FileExists(const std::string& path) {

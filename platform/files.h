@@ -17,6 +17,9 @@ bool WriteWholeFile(const std::string& path, const uint8_t* data, size_t size);
 // reader never sees a half-written file.
 bool WriteWholeFileAtomically(const std::string& path, const uint8_t* data, size_t size);
 bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+// Size in bytes; -1 when there is no such file.
+int64_t FileSize(const std::string& path);
 
 // Folder of the running program, without a trailing separator.
 std::string ModuleDirectory();

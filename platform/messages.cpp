@@ -3,6 +3,13 @@
 #include <windows.h>
 
 namespace platform {
+namespace {
+MessageFilter g_filter = nullptr;
+}  // namespace
+
+void SetMessageFilter(MessageFilter filter) { g_filter = filter; }
+
+bool FilterMessage(const MSG& msg) { return g_filter && g_filter(msg); }
 
 uint64_t TickCount64() { return ::GetTickCount64(); }
 
@@ -13,6 +20,7 @@ bool PumpPendingMessages() {
       ::PostQuitMessage(static_cast<int>(msg.wParam));
       return false;
     }
+    if (FilterMessage(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
