@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include "app/draw_random.h"
+#include "app/fair_rounds.h"
 #include "app/globals.h"
+#include "app/pick_log.h"
 #include "app/roster.h"
 #include "platform/messages.h"
 
@@ -15,17 +17,50 @@ DrawView* g_view = nullptr;
 // Set when the message pump met WM_QUIT: the window is gone, draws end.
 bool g_quitting = false;
 
+// Draws under way: a Start pressed during a draw runs one inside it.
+int g_running = 0;
+
+class RunningScope {
+ public:
+  RunningScope() { ++g_running; }
+  ~RunningScope() { --g_running; }
+};
+
 bool ViewAlive() { return !g_quitting && (!g_view || g_view->IsAlive()); }
+
+// The line the draw showed last: where it lands.
+int32_t g_lastShown = 0;
+
+void ShowMember(int32_t k) {
+  g_lastShown = k;
+  if (g_view) g_view->ShowName(RosterName(k));
+}
 
 // Shows one randomly picked member; returns its line number.
 int32_t ShowRandomMember() {
   int32_t k = DrawGenerator().InRange(1, RosterCount);
-  if (g_view) g_view->ShowName(RosterName(k));
+  ShowMember(k);
   return k;
 }
 
 void ShowPhotoOf(int32_t k) {
   if (g_view) g_view->ShowPicture(ReadPhoto(k));
+}
+
+// What the teacher switched on happens where the draw lands: in a fair
+// round a name already called gives way to one not yet called, shown as
+// the draw's last step; the landing is logged.
+void Land() {
+  int32_t landing = g_lastShown;
+  if (landing < 1 || landing > RosterCount) return;
+  if (FairRounds) {
+    landing = LandFairly(landing);
+    if (landing != g_lastShown && landing >= 1 && landing <= RosterCount) {
+      ShowMember(landing);
+      ShowPhotoOf(landing);
+    }
+  }
+  if (KeepPickLog) LogPick(landing);
 }
 
 // Phase 1: names in a random shade of red. RunningCount follows the phase's
@@ -72,6 +107,8 @@ void RunDraw() {
   // Nothing to show: leave the window as it is.
   if (RosterCount <= 0) return;
 
+  RunningScope running;
+  g_lastShown = 0;
   ReseedDrawGenerator(::GetTickCount());
   for (;;) {
     // A pass that starts with a stop already pending is the last one: with a
@@ -92,8 +129,11 @@ void RunDraw() {
       if (Phase1Count <= 0 && Phase2Count <= 0) platform::WaitForMessage(15);
     }
   }
+  if (ViewAlive()) Land();
   StopFlag = kDrawEnded;
 }
+
+bool DrawRunning() { return g_running > 0; }
 
 void WaitPumping(int32_t ms) {
   if (ms <= 0) return;

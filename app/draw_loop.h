@@ -27,6 +27,9 @@ void OnStopClick();   // only asks the running draw to stop after its step
 
 void RunDraw();
 
+// True while a draw runs (its steps and waits included).
+bool DrawRunning();
+
 // Waits `ms` milliseconds, handling every window message meanwhile; ms <= 0
 // returns at once. Sleeps while no message is pending. Returns early when the
 // program is quitting.

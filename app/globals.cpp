@@ -11,6 +11,8 @@ int32_t Phase1Count = 0;
 int32_t Phase2Count = 0;
 int32_t Phase1IntervalMs = 0;
 int32_t Phase2IntervalMs = 0;
+bool FairRounds = false;
+bool KeepPickLog = false;
 int32_t RunningCount = 0;
 int32_t StopFlag = kNoDrawEnded;
 std::unique_ptr<skin::SkinEngine> SkinEngine;

@@ -25,6 +25,12 @@ extern int32_t Phase2Count;
 extern int32_t Phase1IntervalMs;
 extern int32_t Phase2IntervalMs;
 
+// Switched on by the teacher in pz.ini, off when the file does not say so:
+// draws land on names not yet called in the round ([抽取方式] 不重复=1), and
+// each landing is logged ([记录] 保存=1).
+extern bool FairRounds;
+extern bool KeepPickLog;
+
 // Step counter shared by both phases and every draw; compared with TotalCount.
 extern int32_t RunningCount;
 

@@ -20,4 +20,7 @@ std::string PhotoPath(int32_t line) {
   return DataDirectory() + "\\img\\" + std::to_string(line) + ".jpg";
 }
 
+std::string ProgressPath() { return DataDirectory() + "\\点名进度.txt"; }
+std::string PickLogPath() { return DataDirectory() + "\\点名记录.csv"; }
+
 }  // namespace app

@@ -118,6 +118,12 @@ void ReadSettings() {
   Phase2Count = read(2);
   Phase1IntervalMs = read(3);
   Phase2IntervalMs = read(4);
+  // Switches only the teacher writes: the file the program creates has none.
+  auto on = [&path](const char* section, const char* key) {
+    return SettingTextToNumber(platform::ReadProfileKey(path, section, key)) != 0;
+  };
+  FairRounds = on("抽取方式", "不重复");
+  KeepPickLog = on("记录", "保存");
 }
 
 void LoadSettings() {

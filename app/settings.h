@@ -7,7 +7,8 @@
 namespace app {
 
 // Creates pz.ini with its defaults when it does not exist (an existing file is
-// never rewritten), then reads the five values into the draw settings.
+// never rewritten), then reads the five values into the draw settings, and
+// the switches a teacher may add (fair rounds, the pick log).
 void LoadSettings();
 
 // The creating half of LoadSettings.

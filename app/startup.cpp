@@ -5,10 +5,13 @@
 
 #include <float.h>
 
+#include "app/class_folder.h"
+#include "app/draw_keys.h"
 #include "app/globals.h"
 #include "app/main_window.h"
 #include "app/trimmer.h"
 #include "platform/gdiplus_session.h"
+#include "platform/messages.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/skin_engine.h"
 
@@ -42,6 +45,7 @@ void TrimUnlessClosing() {
 void RunMessageLoop() {
   MSG msg;
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (platform::FilterMessage(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
@@ -63,6 +67,7 @@ void StartApplication() {
   skin::ModuleIcon = icon;
   skin::SetModuleDefaults();
   skin::SetDeactivationHandler(TrimUnlessClosing);
+  InstallDrawKeys();
 }
 
 void ExitApplicationModule() {
@@ -77,6 +82,7 @@ void ExitApplicationModule() {
 
 int Main() {
   PrepareRuntime();
+  if (!UseFolderArgument()) return 1;
   InitApplicationModule();
   skin::InitSkinModule();
   ShutdownOnExit shutdown;

@@ -3,7 +3,8 @@
 
 namespace app {
 
-// The whole run: start-up, the message loop, shutdown. Returns 0.
+// The whole run: start-up, the message loop, shutdown. Returns 0, or 1 when
+// the class folder given on the command line does not exist.
 int Main();
 
 // Start-up steps, in the order Main runs them.
