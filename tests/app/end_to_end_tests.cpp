@@ -43,20 +43,24 @@ Ini ReadIni(const std::string& path) {
 
 class RunningProgram {
  public:
-  explicit RunningProgram(const std::string& folder) {
+  // Copies the program into `folder` and starts it there, with `argument`
+  // (a class folder) when one is given.
+  explicit RunningProgram(const std::string& folder, const std::string& argument = "") {
     std::string exe = folder + "\\rollcall.exe";
     EXPECT_TRUE(::CopyFileA(testing_support::WindowsPath(g_programPath).c_str(), exe.c_str(), FALSE))
         << testing_support::WindowsPath(g_programPath);
     STARTUPINFOA si{};
     si.cb = sizeof si;
     std::string command = "\"" + exe + "\"";
+    if (!argument.empty()) command += " \"" + argument + "\"";
     if (!::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           folder.c_str(), &si, &pi_))
       return;
     ::WaitForInputIdle(pi_.hProcess, 10000);
-    for (int i = 0; i < 200 && !window_; ++i) {
+    for (int i = 0; i < 200 && !window_ && !message_; ++i) {
       window_ = testing_support::FindTopWindow(pi_.dwProcessId, app::kMainWindowClass);
-      if (!window_) ::Sleep(50);
+      message_ = testing_support::FindTopWindow(pi_.dwProcessId, "#32770", true);
+      if (!window_ && !message_) ::Sleep(50);
     }
   }
   ~RunningProgram() {
@@ -67,6 +71,8 @@ class RunningProgram {
     }
   }
   HWND window() const { return window_; }
+  // A message box the program shows instead of its window.
+  HWND message() const { return message_; }
   HWND Control(int id) const { return ::GetDlgItem(window_, id); }
   HWND Label() const { return ::GetDlgItem(Control(app::kGroupBoxId), app::kLabelId); }
 
@@ -89,7 +95,24 @@ class RunningProgram {
  private:
   PROCESS_INFORMATION pi_{};
   HWND window_ = nullptr;
+  HWND message_ = nullptr;
 };
+
+// The texts of a window's children, joined.
+std::string ChildTexts(HWND window) {
+  std::string all;
+  for (HWND c = ::GetWindow(window, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    char text[512] = {};
+    ::GetWindowTextA(c, text, sizeof text);
+    all += text;
+    all += "\n";
+  }
+  return all;
+}
+
+void CloseByDoubleClick(const RunningProgram& program) {
+  ::PostMessageA(program.window(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 390));
+}
 
 TEST(EndToEnd, StartDrawsNamesStopEndsItAndADoubleClickQuits) {
   TempClassFolder folder("e2e_draw");
@@ -202,6 +225,54 @@ TEST(EndToEnd, LosingActivationTrimsButClosingDoesNot) {
 }
 
 }  // namespace
+
+// One program, one shortcut per class: the folder on the command line is
+// where the class files are read and written.
+TEST(EndToEnd, AFolderArgumentIsTheClassFolder) {
+  TempClassFolder programFolder("e2e_program");
+  TempClassFolder classFolder("e2e_class 三年级");
+  classFolder.WriteFile("ming.txt", std::string("何一\r\n何二\r\n"));
+  classFolder.WriteFile("pz.ini",
+                        "[循环次数]\r\n次数=100\r\n[循环两遍]\r\n第一次循环多少次=2\r\n"
+                        "第二次循环多少次=0\r\n[一次时间]\r\n第一次循环间隔=20\r\n"
+                        "[记录]\r\n保存=1\r\n");
+  {
+    RunningProgram program(programFolder.path(), classFolder.path() + "\\");
+    ASSERT_NE(program.window(), nullptr);
+    program.Click(app::kStartButtonId);
+    std::string shown;
+    for (int i = 0; i < 40 && shown != "何一" && shown != "何二"; ++i) {
+      ::Sleep(50);
+      shown = program.LabelText();
+    }
+    EXPECT_TRUE(shown == "何一" || shown == "何二") << shown;
+    ::Sleep(300);
+    CloseByDoubleClick(program);
+    DWORD code = 99;
+    ASSERT_TRUE(program.WaitForExit(10000, &code));
+    EXPECT_EQ(code, 0u);
+  }
+  // The class folder's own settings were read (the log was switched on
+  // there), and nothing was written beside the program.
+  EXPECT_TRUE(platform::FileExists(classFolder.path() + "\\点名记录.csv"));
+  EXPECT_FALSE(platform::FileExists(programFolder.path() + "\\pz.ini"));
+  EXPECT_FALSE(platform::FileExists(programFolder.path() + "\\点名记录.csv"));
+}
+
+TEST(EndToEnd, AMissingClassFolderIsReportedAndTheProgramEnds) {
+  TempClassFolder programFolder("e2e_missing");
+  const std::string missing = programFolder.path() + "\\没有这个班";
+  RunningProgram program(programFolder.path(), missing);
+  EXPECT_EQ(program.window(), nullptr);
+  ASSERT_NE(program.message(), nullptr);
+  EXPECT_NE(ChildTexts(program.message()).find("找不到班级文件夹: " + missing), std::string::npos)
+      << ChildTexts(program.message());
+  ::PostMessageA(program.message(), WM_COMMAND, IDOK, 0);
+  DWORD code = 99;
+  ASSERT_TRUE(program.WaitForExit(10000, &code));
+  EXPECT_EQ(code, 1u);
+  EXPECT_FALSE(platform::FileExists(programFolder.path() + "\\pz.ini"));
+}
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
