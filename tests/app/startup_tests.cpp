@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "rollcall_version.h"
+
 #include "app/globals.h"
 #include "app/startup.h"
 #include "platform/gdiplus_session.h"
@@ -55,6 +60,39 @@ TEST(Startup, ShutdownFreesTheRosterAndShutsGdiplusDownOnce) {
   EXPECT_EQ(platform::GdiplusToken(), 0u);
   platform::ShutdownGdiplus();  // a second shutdown finds no token and does nothing
   EXPECT_EQ(platform::GdiplusToken(), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// Windows shows the program's name, description and version in the file's
+// properties (this test program carries the same resources).
+TEST(Startup, TheProgramCarriesItsVersionForTheFilesProperties) {
+  char self[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+  DWORD ignored = 0;
+  const DWORD size = ::GetFileVersionInfoSizeA(self, &ignored);
+  ASSERT_GT(size, 0u);
+  std::vector<char> block(size);
+  ASSERT_TRUE(::GetFileVersionInfoA(self, 0, size, block.data()));
+  auto value = [&](const char* name) {
+    char* text = nullptr;
+    UINT length = 0;
+    const std::string key = std::string("\\StringFileInfo\\080404b0\\") + name;
+    if (!::VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &length))
+      return std::string();
+    return std::string(text);
+  };
+  EXPECT_EQ(value("ProductName"), "点名");
+  EXPECT_EQ(value("ProductVersion"), ROLLCALL_VERSION_TEXT);
+  EXPECT_EQ(value("OriginalFilename"), "rollcall.exe");
+  EXPECT_NE(value("LegalCopyright").find("2026"), std::string::npos);
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), ROLLCALL_VERSION_MAJOR);
+  EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), ROLLCALL_VERSION_MINOR);
 }
 
 }  // namespace
