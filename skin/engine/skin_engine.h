@@ -16,7 +16,8 @@
 // Docked children: DockChild adds a direct child of a skinned window (or
 // gives one already docked a new top) and lays it out at once; from then on
 // every WM_SIZE stretches it to (2, top, client width - 4, client height -
-// top - StatusHeight - 3), never to a negative size. UndockChild empties its
+// top - StatusHeight - 3), never to a negative size, and leaves them alone
+// while the window is minimised. UndockChild empties its
 // entry: the child stays where it is and no longer follows.
 //
 // Caption images: SetCaptionButtonImages replaces a picture only on a button

@@ -23,7 +23,9 @@ DockedChild* EntryOf(SkinnedWindow& w, HWND child) {
 
 void SkinEngine::LayoutDockedChildren(int i) {
   SkinnedWindow* w = WindowRecord(i);
-  if (!w) return;
+  // A minimised window has no client area: squeezing the children to nothing
+  // would only cost them their scroll positions until the restore.
+  if (!w || ::IsIconic(w->Hwnd)) return;
   RECT client{};
   ::GetClientRect(w->Hwnd, &client);
   const int cw = client.right, ch = client.bottom;

@@ -146,6 +146,20 @@ TEST_F(DockedChildren, MaximiseAndRestoreByPointerCarryTheStatusBarAndTheChild) 
   EXPECT_EQ(big.StatusPanelRects.at(2).width, c.right - 120 - 6);
   ExpectDocked(window, child, 35, 22, "maximised");
 
+  // Minimised and back: the child keeps its place meanwhile.
+  const RECT beforeMinimise = ChildRect(child);
+  ::ShowWindow(window, SW_MINIMIZE);
+  testing_support::PumpFor(50);
+  ASSERT_TRUE(::IsIconic(window));
+  RECT kept = ChildRect(child);
+  EXPECT_TRUE(::EqualRect(&kept, &beforeMinimise)) << "squeezed while minimised";
+  ::ShowWindow(window, SW_RESTORE);
+  testing_support::PumpFor(50);
+  ::ShowWindow(window, SW_MAXIMIZE);
+  ASSERT_TRUE(PumpUntil([&] { return ::IsZoomed(window); }, 2000));
+  testing_support::PumpFor(50);
+  ExpectDocked(window, child, 35, 22, "maximised again");
+
   clickMax();
   ASSERT_TRUE(PumpUntil([&] { return !Record(i).Maximised && !::IsZoomed(window); }, 2000));
   testing_support::PumpFor(50);
