@@ -24,6 +24,10 @@
 // the style names that is of that kind (minimise, maximise/restore, close);
 // an image not given, or one that does not decode (an empty buffer
 // included), leaves the button's current picture.
+//
+// SetCaptionButtonImages and SetStatusStyle answer false for any handle that
+// is not itself a skinned top-level window, a skinned container included
+// (its Hw_lbID is a container index, not a window number).
 #pragma once
 
 #include <windows.h>

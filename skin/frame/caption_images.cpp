@@ -33,7 +33,9 @@ bool SkinEngine::SetCaptionButtonImages(HWND window, std::optional<Bytes> minIma
                                         std::optional<Bytes> closeImage) {
   const int i = WindowNumberOf(window);
   SkinnedWindow* w = WindowRecord(i);
-  if (!w) return false;
+  // A skinned container carries its own index under the same property: it
+  // must not be taken for the window of that number.
+  if (!w || w->Hwnd != window) return false;
   const int m = w->CaptionButtons.count();
   if (m == 0) return false;
 

@@ -91,7 +91,8 @@ bool SkinEngine::SetStatusStyle(HWND window, std::optional<bool> themeText,
                                 std::optional<std::string> fontName,
                                 std::optional<int> fontSize) {
   SkinnedWindow* w = WindowRecord(WindowNumberOf(window));
-  if (!w) return false;
+  // A skinned container's index is no window number.
+  if (!w || w->Hwnd != window) return false;
   w->StatusThemeText = themeText.value_or(true);
   w->StatusGlow = glow.value_or(false);
   w->StatusTextColour = textColour.value_or(0x000000);

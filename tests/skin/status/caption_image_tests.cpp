@@ -134,4 +134,19 @@ TEST_F(CaptionImages, AStyleChangedAfterSkinningNeverReachesAnotherButton) {
   EXPECT_EQ(Record(j).CaptionButtons.at(1).ButtonImage, close);
 }
 
+TEST_F(CaptionImages, AContainerIsNotTakenForTheWindowOfItsIndex) {
+  HWND window = MakeWindow(300, 200, WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  HWND group = ::CreateWindowExA(0, "Button", "组", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 10, 40,
+                                 200, 100, window, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  const int i = Skin(window);
+  Engine().SkinChildren(group);
+  ASSERT_EQ(skin::WindowNumberOf(group), i) << "the container's index reads as a window number";
+  const std::vector<uint8_t> close = Record(i).CaptionButtons.at(3).ButtonImage;
+  EXPECT_FALSE(Engine().SetCaptionButtonImages(group, Red(), Green(), Blue(), Yellow()));
+  EXPECT_EQ(Record(i).CaptionButtons.at(3).ButtonImage, close);
+  EXPECT_NE(Record(i).CaptionButtons.at(1).ButtonImage, Red());
+  EXPECT_FALSE(Engine().SetStatusStyle(group, true, true));
+  EXPECT_FALSE(Record(i).StatusGlow);
+}
+
 }  // namespace
