@@ -1,6 +1,33 @@
 // The skin engine: one object through which windows are given their look.
 // Its operations are declared in table order (slot in the trailing comment);
 // window numbers and caption-button indices are one-based.
+//
+// Status bar. SetStatusBar, LayoutStatusBar and DrawStatusBar do nothing for
+// a window number outside the registry, and DrawStatusBar draws nothing for a
+// panel number outside the list; SetStatusPanelText refuses (false) a panel
+// number below 1 as well as one beyond the list. A panel of width -1 takes
+// the client width less twice FrameMargin less the widths before it (never
+// below 0); the panels after it keep their widths and start where it ends,
+// beyond the strip. Every panel is drawn only inside its own rectangle cut
+// to the strip: a panel beyond the strip does not show, one across its end
+// shows up to it, and text or glow never spill onto a neighbour. A panel
+// redrawn on its own before the first render waits for that render.
+//
+// Docked children: DockChild adds a direct child of a skinned window (or
+// gives one already docked a new top) and lays it out at once; from then on
+// every WM_SIZE stretches it to (2, top, client width - 4, client height -
+// top - StatusHeight - 3), never to a negative size, and leaves them alone
+// while the window is minimised. UndockChild empties its
+// entry: the child stays where it is and no longer follows.
+//
+// Caption images: SetCaptionButtonImages replaces a picture only on a button
+// the style names that is of that kind (minimise, maximise/restore, close);
+// an image not given, or one that does not decode (an empty buffer
+// included), leaves the button's current picture.
+//
+// SetCaptionButtonImages and SetStatusStyle answer false for any handle that
+// is not itself a skinned top-level window, a skinned container included
+// (its Hw_lbID is a container index, not a window number).
 #pragma once
 
 #include <windows.h>
@@ -127,6 +154,12 @@ class SkinEngine {
                               std::optional<Bytes> maxImage = {},
                               std::optional<Bytes> restoreImage = {},
                               std::optional<Bytes> closeImage = {});           // 41
+
+  // Not in the table: how a developer docks a child. Both are false for a
+  // window that is not skinned; DockChild also for a handle that is not a
+  // direct child of it, UndockChild for a child that is not docked.
+  bool DockChild(HWND window, HWND child, int top);
+  bool UndockChild(HWND window, HWND child);
 
   // Window procedure entry installed on skinned windows; reaches this object.
   WNDPROC FrameProcEntry = nullptr;

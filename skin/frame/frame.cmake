@@ -9,4 +9,5 @@ rollcall_skin_sources(
   frame_painting.cpp
   frame_wnd_proc.cpp
   skin_window.cpp
-  status_bar.cpp)
+  glow_text.cpp
+  status_bar.h status_bar.cpp status_layout.cpp status_painting.cpp)

@@ -106,7 +106,8 @@ bool SkinEngine::SkinWindow(HWND window, const SkinWindowOptions& o) {
   LayoutCaptionButtons(i);
 
   if (o.statusHeight.value_or(0) > 0) {
-    SetStatusBar(i, *o.statusHeight, o.statusPanels.value_or(std::vector<StatusPanel>{}));
+    // No panels given: one empty panel across the strip.
+    SetStatusBar(i, *o.statusHeight, o.statusPanels);
     w.StatusTextColour = 0xFFFFFF;
     w.StatusFontName = kDefaultFontName;
     w.StatusFontSize = 12;

@@ -1,0 +1,90 @@
+// Measures the status strip: one panel redrawn on its own with glowing text,
+// and one render of a 512 x 394 frame carrying a three-panel strip, each
+// against a plain BitBlt of the same size.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "bench/bench_skin.h"
+#include "bench/bench_util.h"
+#include "bench/bench_window.h"
+#include "platform/handles.h"
+#include "skin/engine/registry.h"
+
+namespace {
+
+platform::MemorySurface SurfaceOf(int width, int height) {
+  platform::WindowDC screen(nullptr);
+  return platform::MemorySurface(
+      screen.get(), platform::UniqueBitmap(::CreateCompatibleBitmap(screen.get(), width, height)));
+}
+
+// Mean milliseconds of a BitBlt of that size, reported.
+double BlitOf(int width, int height) {
+  platform::MemorySurface target = SurfaceOf(width, height);
+  platform::MemorySurface source = SurfaceOf(width, height);
+  const double ms = bench::TimeMs(2000, [&] {
+    ::BitBlt(target.dc(), 0, 0, width, height, source.dc(), 0, 0, SRCCOPY);
+  });
+  bench::Report("BitBlt " + std::to_string(width) + " x " + std::to_string(height), ms, "ms");
+  return ms;
+}
+
+skin::StatusPanel Panel(int width, const char* text) {
+  skin::StatusPanel p;
+  p.width = width;
+  p.text = text;
+  return p;
+}
+
+}  // namespace
+
+int main() {
+  {
+    bench::ProgramSkin program;
+    HWND window = bench::MakePlainWindow("StatusBenchWindow", 512, 394);
+    skin::SkinWindowOptions o;
+    o.statusHeight = 22;
+    o.statusPanels = std::vector<skin::StatusPanel>{Panel(150, "第一个面板"),
+                                                    Panel(170, "发光的文字"), Panel(-1, "其余")};
+    program.engine.SkinWindow(window, o);
+    bench::PumpMessages();
+    const int i = skin::FindSkinnedWindow(window);
+    const skin::SkinnedWindow* w = skin::WindowRecord(i);
+    if (!w) {
+      bench::ReportText("the window could not be skinned", "not measured", "");
+      return 1;
+    }
+    program.engine.RenderFrame(i);
+
+    const skin::IntRect panel = w->StatusPanelRects.at(2);
+    const double panelBlit = BlitOf(panel.width, panel.height);
+    program.engine.SetStatusStyle(window, false, true, 0x000000, 0xFFFFFF);
+    const double glow = bench::TimeMs(300, [&] { program.engine.DrawStatusBar(i, nullptr, 2); });
+    bench::Report("status panel redraw, glowing", glow, "ms", bench::Ratio(glow, panelBlit));
+    program.engine.SetStatusStyle(window, true, false);
+    const double plain = bench::TimeMs(300, [&] { program.engine.DrawStatusBar(i, nullptr, 2); });
+    bench::Report("status panel redraw, plain", plain, "ms", bench::Ratio(plain, panelBlit));
+
+    const double frameBlit = BlitOf(512, 394);
+    program.engine.SetStatusStyle(window, false, true, 0x000000, 0xFFFFFF);
+    const double render = bench::TimeMs(100, [&] { program.engine.RenderFrame(i); });
+    bench::Report("frame render with a glowing status strip", render, "ms",
+                  bench::Ratio(render, frameBlit));
+
+    // The same frame without a strip, for what the strip itself costs.
+    HWND bare = bench::MakePlainWindow("StatusBenchBareWindow", 512, 394);
+    program.engine.SkinWindow(bare);
+    bench::PumpMessages();
+    const int b = skin::FindSkinnedWindow(bare);
+    const double without = bench::TimeMs(100, [&] { program.engine.RenderFrame(b); });
+    bench::Report("frame render without a status strip", without, "ms",
+                  bench::Ratio(without, frameBlit));
+
+    ::DestroyWindow(bare);
+    ::DestroyWindow(window);
+    bench::PumpMessages();
+  }
+  return 0;
+}
