@@ -11,6 +11,7 @@
 #include "examples/gallery/gallery_form.h"
 #include "examples/gallery/gallery_pictures.h"
 #include "examples/gallery/gallery_ranges.h"
+#include "examples/gallery/gallery_window.h"
 #include "platform/gdiplus_session.h"
 #include "platform/handles.h"
 #include "skin/engine/module_state.h"
@@ -27,6 +28,8 @@ constexpr skin::Colour kCaptionColour = 0xFFFFFF;
 GalleryControls g_controls;
 ClassForm g_form;
 RangeControls g_ranges;
+skin::SkinEngine* g_engine = nullptr;
+HFONT g_font = nullptr;
 
 void ShowClicked(HWND from) {
   char caption[64] = {};
@@ -40,6 +43,8 @@ LRESULT CALLBACK GalleryProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && lParam) ShowClicked(reinterpret_cast<HWND>(lParam));
+      if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kSampleId && g_engine)
+        OpenSampleWindow(*g_engine, g_font);
       return 0;
     case WM_TIMER:
       if (wParam == kPulseTimer) StepPulse(g_ranges);
@@ -112,6 +117,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     platform::UniqueFont font(::CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                             GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                             DEFAULT_QUALITY, DEFAULT_PITCH, "宋体"));
+    gallery::g_engine = &engine;
+    gallery::g_font = font.get();
     gallery::g_controls = gallery::CreateGalleryControls(window, font.get());
     gallery::g_form = gallery::CreateClassForm(window, font.get(), 600, 56, 24, 320, 952);
     gallery::g_ranges = gallery::CreateRangeControls(window, font.get(), 24, 596, 952);
@@ -123,6 +130,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
       ::TranslateMessage(&msg);
       ::DispatchMessageA(&msg);
     }
+    gallery::g_engine = nullptr;
     engine.Destroy();
   }
   skin::ExitSkinModule();

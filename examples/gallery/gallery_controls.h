@@ -21,6 +21,7 @@ enum ControlId : int {
   kGroupBoxId,
   kPanelId,
   kNoteId,
+  kSampleId,
 };
 
 struct GalleryControls {
@@ -30,6 +31,7 @@ struct GalleryControls {
   HWND photos = nullptr;     // image above its caption
   HWND favourite = nullptr;  // one image per look
   HWND note = nullptr;       // says what was last clicked
+  HWND sample = nullptr;     // opens the sample window
 };
 
 // Creates every control of the gallery on `window`, in the GUI font.

@@ -94,6 +94,38 @@ std::vector<uint8_t> StudentIcon(int size, uint32_t argb) {
   });
 }
 
+std::vector<uint8_t> CaptionGlyph(Glyph glyph) {
+  const int width = glyph == Glyph::Close ? 38 : 26, height = 18;
+  graphics::Bitmap bitmap;
+  if (!bitmap.CreateBitmap(width, height)) return {};
+  {
+    graphics::Graphics g;
+    if (!g.GetImageGraphicsContext(bitmap)) return {};
+    g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    g.GraphicsClear(0x00000000);
+    graphics::SolidFill face;
+    face.CreateSolidFill(glyph == Glyph::Close ? 0xC0D2453C : 0x802E7BD6);
+    g.FillEllipse(face, width / 2.0f - 8, 1, 16, 16);
+    graphics::Pen ink;
+    ink.CreatePen1(0xFFFFFFFF, 1.6f);
+    const float cx = width / 2.0f, cy = 9;
+    switch (glyph) {
+      case Glyph::Minimise: g.DrawLine(ink, cx - 4, cy + 3, cx + 4, cy + 3); break;
+      case Glyph::Maximise: g.DrawRectangle(ink, cx - 4, cy - 4, 8, 8); break;
+      case Glyph::Restore:
+        g.DrawRectangle(ink, cx - 4, cy - 2, 6, 6);
+        g.DrawLine(ink, cx - 2, cy - 4, cx + 4, cy - 4);
+        g.DrawLine(ink, cx + 4, cy - 4, cx + 4, cy + 2);
+        break;
+      case Glyph::Close:
+        g.DrawLine(ink, cx - 4, cy - 4, cx + 4, cy + 4);
+        g.DrawLine(ink, cx - 4, cy + 4, cx + 4, cy - 4);
+        break;
+    }
+  }
+  return bitmap.SaveToStream(std::string(graphics::kImageFormatPng));
+}
+
 std::vector<uint8_t> Background() {
   return std::vector<uint8_t>(GalleryBackground, GalleryBackground + GalleryBackgroundSize);
 }

@@ -13,6 +13,11 @@ std::vector<uint8_t> CameraIcon(int size = 32);      // a camera: the photos
 std::vector<uint8_t> StarIcon(int size = 32, uint32_t argb = 0xFFFFC83C);  // a star
 std::vector<uint8_t> StudentIcon(int size, uint32_t argb);  // head and shoulders
 
+// Caption-button pictures of the sample window: a light glyph on a rounded
+// face, 26 x 18 (38 x 18 for close).
+enum class Glyph { Minimise, Maximise, Restore, Close };
+std::vector<uint8_t> CaptionGlyph(Glyph glyph);
+
 // The sample class's background picture (JPEG bytes).
 std::vector<uint8_t> Background();
 
