@@ -1,7 +1,6 @@
 #include "skin/controls/transparent/keyed_paint.h"
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "platform/handles.h"
@@ -23,19 +22,36 @@ RECT InWindow(HWND control, RECT r) {
   return r;
 }
 
-// The pixels of the DIB section selected into a captured surface.
-std::vector<uint32_t> BitsOf(HDC surface) {
+// The 32-bit pixels of the DIB section selected into a captured surface
+// (none when it is not one), once GDI has finished drawing on it.
+struct DibPixels {
+  uint32_t* first = nullptr;
+  size_t count = 0;
+};
+DibPixels PixelsOf(HDC surface) {
   ::GdiFlush();
   DIBSECTION dib{};
   HGDIOBJ bitmap = ::GetCurrentObject(surface, OBJ_BITMAP);
   if (!bitmap || ::GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits ||
       dib.dsBm.bmBitsPixel != 32)
     return {};
-  const uint32_t* first = static_cast<const uint32_t*>(dib.dsBm.bmBits);
-  const size_t count = static_cast<size_t>(dib.dsBm.bmWidth) *
-                       static_cast<size_t>(dib.dsBm.bmHeight < 0 ? -dib.dsBm.bmHeight
-                                                                 : dib.dsBm.bmHeight);
-  return std::vector<uint32_t>(first, first + count);
+  const LONG rows = dib.dsBm.bmHeight < 0 ? -dib.dsBm.bmHeight : dib.dsBm.bmHeight;
+  return DibPixels{static_cast<uint32_t*>(dib.dsBm.bmBits),
+                   static_cast<size_t>(dib.dsBm.bmWidth) * static_cast<size_t>(rows)};
+}
+
+std::vector<uint32_t> BitsOf(HDC surface) {
+  const DibPixels p = PixelsOf(surface);
+  return std::vector<uint32_t>(p.first, p.first + p.count);
+}
+
+// Keying compares whole pixels, alpha byte included, and a control's pixels
+// carry whatever alpha its drawing left (none from plain fills, full from
+// blended theme parts): without it, a key-coloured pixel is a key-coloured
+// pixel however it was drawn. Nothing reads the alpha after this.
+void ClearAlpha(HDC surface) {
+  const DibPixels p = PixelsOf(surface);
+  for (size_t k = 0; k < p.count; ++k) p.first[k] &= 0x00FFFFFFu;
 }
 
 // What the control painted over the frame may now be covered: every
@@ -60,6 +76,7 @@ LRESULT PaintIntoSurface(HWND control, COLORREF key, LPARAM lParam) {
   ForwardTransparent(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(drawn.get()), 0);
   const LRESULT result =
       ForwardTransparent(control, WM_PAINT, reinterpret_cast<WPARAM>(drawn.get()), lParam);
+  ClearAlpha(drawn.get());
   ::TransparentBlt(veiled.get(), 0, 0, width, height, drawn.get(), 0, 0, width, height, key);
   ::BitBlt(paint.dc(), 0, 0, width, height, veiled.get(), 0, 0, SRCCOPY);
   return result;
@@ -73,6 +90,7 @@ void ShowDrawnSurface(HWND control, HDC screen, HDC drawn, const RECT& r, COLORR
   const int width = r.right - r.left, height = r.bottom - r.top;
   CapturedSurface composed(CaptureParentBackground(control, InWindow(control, r)));
   if (!composed.get()) return;
+  ClearAlpha(drawn);
   ::TransparentBlt(composed.get(), 0, 0, width, height, drawn, 0, 0, width, height, key);
   ::BitBlt(screen, r.left, r.top, width, height, composed.get(), 0, 0, SRCCOPY);
   ::ValidateRect(control, &r);
