@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "skin/controls/containers/containers.h"
-#include "skin/controls/transparent/keyed_paint.h"
 #include "skin/controls/transparent/transparent_children.h"
 #include "skin/drawing/control_brushes.h"
 #include "skin/engine/child_registration.h"
@@ -169,6 +168,18 @@ TEST_F(TransparentRegistration, TheSwitchesDecideWhatIsTakenAndScrollsInvalidate
   ::SendMessageA(custom, WM_VSCROLL, SB_LINEDOWN, 0);
   EXPECT_FALSE(::GetUpdateRect(custom, nullptr, FALSE));
 
+  // Moved, it stands over another part of the picture: it is invalidated
+  // (a move copies its pixels, so nothing else would), only under a veil.
+  ::ValidateRect(custom, nullptr);
+  ::SendMessageA(custom, WM_MOVE, 0, MAKELPARAM(30, 30));
+  EXPECT_TRUE(::GetUpdateRect(custom, nullptr, FALSE));
+  testing_support::PumpFor(30);
+  Engine().SetOptions(true);
+  ::ValidateRect(custom, nullptr);
+  ::SendMessageA(custom, WM_MOVE, 0, MAKELPARAM(30, 30));
+  EXPECT_FALSE(::GetUpdateRect(custom, nullptr, FALSE));
+  Engine().SetOptions(true, kTranslucency);
+
   if (!::LoadLibraryA("riched20.dll")) GTEST_SKIP() << "no rich-edit library";
   const char* lines = "第一行\r\n第二行\r\n第三行\r\n第四行\r\n第五行\r\n第六行";
   HWND rich = Child("RichEdit20A", lines, ES_MULTILINE | WS_VSCROLL, 120, 20, 200, 60);
@@ -221,15 +232,6 @@ TEST_F(TransparentRegistration, ADestroyedControlLeavesNoRecordsOrBrushesBehind)
   // The freed slots are the only records: the lists do not grow either.
   EXPECT_LE(Record(i).TransparentChildren.count(), 1);
   EXPECT_TRUE(Record(i).ControlBrushes.empty());
-}
-
-TEST(TransparentKeyedPaint, SixClassesAreComposedOffScreenAndEveryOtherOverItsWindow) {
-  using skin::KeyedPaint;
-  for (const char* name : {"SysMonthCal32", "SysTabControl32", "ToolbarWindow32",
-                           "msctls_statusbar32", "Button", "msctls_trackbar32"})
-    EXPECT_EQ(skin::KeyedPaintFor(name), KeyedPaint::IntoSurface) << name;
-  for (const char* name : {"RichEdit20A", "Static", "SysListView32", "button", ""})
-    EXPECT_EQ(skin::KeyedPaintFor(name), KeyedPaint::OverWindow) << name;
 }
 
 }  // namespace
