@@ -19,6 +19,9 @@ struct DataFolderScope {
 };
 
 std::string WithoutTrailingSeparator(std::string folder) {
+  // "D:\class\" typed with quotes reaches the program as D:\class" (the
+  // backslash escapes the quote): no folder name ends in a quote.
+  if (!folder.empty() && folder.back() == '"') folder.pop_back();
   while (folder.size() > 1 && (folder.back() == '\\' || folder.back() == '/') &&
          folder[folder.size() - 2] != ':')
     folder.pop_back();

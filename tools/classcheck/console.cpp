@@ -27,6 +27,17 @@ void Write(DWORD which, const std::string& text) {
 
 void WriteOut(const std::string& text) { Write(STD_OUTPUT_HANDLE, text); }
 
+void WaitIfOwnConsole() {
+  DWORD mode = 0, processes[2];
+  HANDLE in = ::GetStdHandle(STD_INPUT_HANDLE);
+  if (!IsConsole(::GetStdHandle(STD_OUTPUT_HANDLE), mode) || !IsConsole(in, mode)) return;
+  if (::GetConsoleProcessList(processes, 2) != 1) return;  // a command prompt is there too
+  WriteOut("按回车键关闭...");
+  char line[16];
+  DWORD got = 0;
+  ::ReadConsoleA(in, line, sizeof line, &got, nullptr);
+}
+
 void ProgressPrinter::operator()(size_t done, size_t total) {
   if (total < kQuietBelow) return;
   DWORD mode = 0;

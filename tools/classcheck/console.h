@@ -11,6 +11,10 @@ namespace classcheck {
 // code page switched to 936 for the write, or as bytes to a file or pipe.
 void WriteOut(const std::string& text);
 
+// Started by a double-click, the console window would close with the report:
+// then it waits for Enter first.
+void WaitIfOwnConsole();
+
 // Progress of long checks, on stderr: a line redrawn in place on a console,
 // a line every few hundred photos into a file or pipe. Quiet for short runs.
 class ProgressPrinter {

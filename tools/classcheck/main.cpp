@@ -54,5 +54,6 @@ int main(int argc, char** argv) {
   progress.Finish();
   classcheck::WriteOut(classcheck::FormatReport(result.report));
   platform::ShutdownGdiplus();
+  classcheck::WaitIfOwnConsole();
   return result.exitCode;
 }

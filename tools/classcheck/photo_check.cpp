@@ -138,13 +138,13 @@ PhotoCheck CheckPhotos(int32_t lineCount, Report& report, const Progress& progre
 void CheckBackground(Report& report) {
   const std::string path = app::BackgroundPath();
   if (!platform::FileExists(path)) {
-    report.Problem("没有背景图片 img\\背景.jpg: 窗口只显示主题的底色。办法: 把一张 JPEG 图片命名为 "
+    report.Problem("没有背景图片 img\\背景.jpg: 窗口背景是黑的。办法: 把一张 JPEG 图片命名为 "
                    "背景.jpg 放进 img 文件夹");
     return;
   }
   const PictureProbe probe = ProbePicture(platform::ReadWholeFile(path));
   if (probe.state != PictureState::kShown && probe.state != PictureState::kTooLarge)
-    report.Problem("背景图片 img\\背景.jpg 打不开 (损坏或不是图片), 窗口只显示主题的底色。办法: "
+    report.Problem("背景图片 img\\背景.jpg 打不开 (损坏或不是图片), 窗口背景是黑的。办法: "
                    "重新另存为 JPEG, 或换一张");
 }
 

@@ -38,7 +38,7 @@ void CheckInterval(const char* key, int32_t count, int32_t interval, const char*
                    Report& report) {
   if (count <= 0 || interval > 0) return;
   report.Problem(std::string("pz.ini 的 ") + key + " 是 " + std::to_string(interval) + ": " + phase +
-                 "的名字会一个接一个瞬间闪过, 窗口来不及刷新, 也按不了停止。办法: 改为 1000 "
+                 "的名字不停顿地换, 抽签结束前窗口不刷新, 看不到抽到谁。办法: 改为 1000 "
                  "(一秒) 左右");
 }
 
