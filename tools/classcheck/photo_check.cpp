@@ -102,7 +102,7 @@ void Summarise(const PhotoCheck& c, int32_t lineCount, Report& report) {
                    "。办法: 运行 classcheck --fix 缩小到 440 x 272 (原图移到 img\\原图\\)", true);
   if (!small.empty())
     report.Note("比照片框 (440 x 272) 小的照片会在框里重复平铺: " + JoinList(small));
-  report.Note("照片 " + std::to_string(c.photos.size()) + " 张");
+  if (!c.photos.empty()) report.Note("照片 " + std::to_string(c.photos.size()) + " 张");
 }
 
 }  // namespace
