@@ -196,6 +196,38 @@ TEST_F(Gallery, TheRangeControlsShowTheEnginesLooks) {
   EXPECT_NE(::SendMessageA(progress[1], PBM_GETPOS, 0, 0), before);
 }
 
+// The sample window, opened by its button as a developer would: skinned,
+// with its status strip, the docked tab and its pages' controls.
+TEST_F(Gallery, TheSampleWindowOpensWithTheEnginesLooks) {
+  HWND open = ChildWithText(window_, "窗口示例");
+  ASSERT_NE(open, nullptr);
+  ::PostMessageA(open, BM_CLICK, 0, 0);
+  HWND sample = nullptr;
+  for (int i = 0; i < 100 && !sample; ++i) {
+    testing_support::PumpFor(50);
+    sample = testing_support::FindTopWindow(pi_.dwProcessId, "SkinGallerySampleWindow", true);
+  }
+  ASSERT_NE(sample, nullptr);
+  testing_support::PumpFor(500);
+  EXPECT_GE(Prop(sample, "Hw_lbID"), 1);
+  HWND tab = ::FindWindowExA(sample, nullptr, "SysTabControl32", nullptr);
+  ASSERT_NE(tab, nullptr);
+  EXPECT_GE(Prop(tab, "Kj_lbID"), 1);  // a transparent child
+  RECT client, docked;
+  ::GetClientRect(sample, &client);
+  ::GetWindowRect(tab, &docked);
+  EXPECT_EQ(docked.right - docked.left, client.right - 4);
+  HWND page = ::GetWindow(tab, GW_CHILD);
+  ASSERT_NE(page, nullptr);
+  EXPECT_GE(Prop(ChildWithText(page, "点一个名"), "Hw_lbID"), 1);
+
+  const testing_support::Pixels shot = testing_support::CaptureShown(sample, "gallery-sample.png");
+  ASSERT_FALSE(shot.empty()) << "no picture from the display";
+  // The status strip's light gradient differs from the picture just above.
+  const int bottom = client.bottom - 12;
+  EXPECT_GT(testing_support::ColourDistance(shot.at(300, bottom), shot.at(300, bottom - 30)), 4);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
