@@ -3,7 +3,12 @@
 # toolchain, and runs it.
 #   cmake -DBUILD_DIR=<main build> -DCONSUMER_DIR=<consumer sources>
 #         -DWORK_DIR=<scratch folder> [-DTOOLCHAIN=<file>] [-DGENERATOR=<name>]
-#         [-DBUILD_TYPE=<type>] [-DEMULATOR=<runner>] -P install_test.cmake
+#         [-DGENERATOR_PLATFORM=<-A value>] [-DMAKE_PROGRAM=<make>]
+#         [-DCXX_COMPILER=<compiler>] [-DBUILD_TYPE=<type>]
+#         [-DEMULATOR=<runner>] -P install_test.cmake
+# Every optional value is the main build's, so the consumer is built the same
+# way (the cross build's toolchain and Wine runner; on Windows, the same
+# generator, platform and compiler, and no runner).
 cmake_minimum_required(VERSION 3.16)
 foreach(var BUILD_DIR CONSUMER_DIR WORK_DIR)
   if(NOT ${var})
@@ -83,6 +88,15 @@ if(TOOLCHAIN)
 endif()
 if(GENERATOR)
   list(APPEND configure -G ${GENERATOR})
+endif()
+if(GENERATOR_PLATFORM)
+  list(APPEND configure -A ${GENERATOR_PLATFORM})
+endif()
+if(MAKE_PROGRAM)
+  list(APPEND configure -DCMAKE_MAKE_PROGRAM=${MAKE_PROGRAM})
+endif()
+if(CXX_COMPILER AND NOT TOOLCHAIN AND NOT GENERATOR MATCHES "^Visual Studio")
+  list(APPEND configure -DCMAKE_CXX_COMPILER=${CXX_COMPILER})
 endif()
 run(configure ${configure})
 run(build ${CMAKE_COMMAND} --build ${build} --config ${BUILD_TYPE})
