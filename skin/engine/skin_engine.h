@@ -25,9 +25,10 @@
 // an image not given, or one that does not decode (an empty buffer
 // included), leaves the button's current picture.
 //
+// AddCaptionButton, SetTitleFont, SetWindowBackground, GetCaptionButtonsRect,
 // SetCaptionButtonImages and SetStatusStyle answer false for any handle that
-// is not itself a skinned top-level window, a skinned container included
-// (its Hw_lbID is a container index, not a window number).
+// is not itself a skinned top-level window, a skinned control or container
+// included (its Hw_lbID is a list position, not a window number).
 #pragma once
 
 #include <windows.h>

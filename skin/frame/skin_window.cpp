@@ -148,7 +148,8 @@ void SkinEngine::LayoutCaptionButtons(int i) {
 
 bool SkinEngine::GetCaptionButtonsRect(HWND window, RECT& rect) {
   const SkinnedWindow* w = WindowRecord(WindowNumberOf(window));
-  if (!w) return false;
+  // A skinned control's list position is no window number.
+  if (!w || w->Hwnd != window) return false;
   rect = RECT{w->ButtonsLeft, w->ButtonsTop, w->ButtonsLeft + w->ButtonsWidth,
               w->ButtonsTop + w->ButtonsHeight};
   return true;
