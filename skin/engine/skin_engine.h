@@ -82,7 +82,8 @@ class SkinEngine {
   std::unique_ptr<SkinEngine> Copy() const;                                    // 1
   LRESULT FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);  // 2
   void DoCaptionButton(int i, int k);                                          // 3
-  // True when the window is skinned by this call (false: already skinned).
+  // True when the window is skinned by this call (false: already skinned,
+  // or not a top-level window: null, destroyed, or a child window).
   bool SkinWindow(HWND window, const SkinWindowOptions& options = {});         // 4
   bool AddCaptionButton(HWND window, const Bytes& image, const std::string& tipText,
                         Subroutine handler);                                   // 5
