@@ -161,6 +161,31 @@ TEST_F(EngineChildren, SetControlTextColourMarksTheControlOrTheEditOfItsCombo) {
   ExpectBystanderUntouched("SetControlTextColour on the target's controls");
 }
 
+// A control one family has skinned runs that family's procedure under the
+// Hw_ properties: registering it again in another list would point its
+// saved procedure at the one it runs and leave its first record behind.
+TEST_F(EngineChildren, AControlAnotherFamilySkinnedIsNeitherAnImageButtonNorAContainer) {
+  HWND window = MakeWindow(260, 180, 0, 400, 260);
+  HWND edit = MakeControl(window, "EDIT", "four", 0, 10, 40, 100, 20);
+  const int n = Skin(window);
+  ASSERT_GT(skin::FindChild(Record(n).EditControls, edit), 0);
+  const ControlState editBefore = StateOf(edit), buttonBefore = StateOf(bystanderButton_);
+
+  EXPECT_FALSE(Engine().SkinImageButton(edit, SolidPng(16, 16, 0x0000FF), 1, "tip"));
+  EXPECT_FALSE(Engine().SkinStateImageButton(edit, SolidPng(16, 16, 0x0000FF)));
+  ExpectSameState(edit, editBefore, "image-button calls on a skinned edit");
+  EXPECT_EQ(skin::FindChild(Record(n).ButtonControls, edit), 0);
+  Engine().SkinChildren(edit);
+  Engine().SkinChildren(bystanderButton_, {}, 0x00FF00, 128);
+  ExpectSameState(edit, editBefore, "SkinChildren on a skinned edit");
+  ExpectSameState(bystanderButton_, buttonBefore, "SkinChildren on a skinned button");
+  EXPECT_EQ(skin::FindChild(Record(n).Containers, edit), 0);
+  ExpectBystanderUntouched("SkinChildren on the bystander's button");
+  // Both still answer through their one chain of procedures.
+  EXPECT_EQ(::SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0), 4);
+  EXPECT_EQ(::SendMessageA(bystanderButton_, WM_GETTEXTLENGTH, 0, 0), 4);
+}
+
 // Slot 37 is under construction on another branch: these fail until it lands.
 TEST_F(EngineChildren, TransparentChildRegistersOnceUnderASkinnedWindowOnly) {
   HWND stray = MakeControl(plain_, "SysTabControl32", "", 0, 5, 5, 150, 100);
