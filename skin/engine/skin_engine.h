@@ -29,6 +29,12 @@
 // SetCaptionButtonImages and SetStatusStyle answer false for any handle that
 // is not itself a skinned top-level window, a skinned control or container
 // included (its Hw_lbID is a list position, not a window number).
+//
+// Child controls: SkinImageButton and SkinStateImageButton answer false, and
+// SkinChildren does nothing, for a control that another family (or another
+// window) has registered already: it runs that family's procedure under the
+// same Hw_ properties, and a second registration would make it forward to
+// itself.
 #pragma once
 
 #include <windows.h>
