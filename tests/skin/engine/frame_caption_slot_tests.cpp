@@ -93,6 +93,39 @@ TEST_F(EngineFrameAndCaption, EveryNumberedOperationIgnoresANumberThatNamesNoWin
   EXPECT_EQ(Differences(targetBefore, Snapshot(i_)), "");
 }
 
+TEST_F(EngineFrameAndCaption, AWindowNotRenderedYetTakesSettingsAndDrawsNothingUntilItsRender) {
+  HWND fresh = MakeWindow(260, 180, WS_MINIMIZEBOX, 400, 260);
+  skin::SkinWindowOptions o;
+  o.statusHeight = 20;
+  ASSERT_TRUE(Engine().SkinWindow(fresh, o));
+  const int n = skin::FindSkinnedWindow(fresh);
+  const skin::SkinnedWindow& w = Record(n);
+  ASSERT_FALSE(w.FrameDC);
+  Canvas canvas(260, 180, kGreen);
+  const Pixels blank = canvas.pixels();
+  Engine().PresentFrame(n, canvas.dc());
+  Engine().RestoreFromCaptionCache(n, RECT{0, 0, 260, 30});
+  Engine().RestoreFromStatusCache(n, RECT{0, 0, 260, 180});
+  for (int k = 1; k <= w.CaptionButtons.count(); ++k) {
+    Engine().DrawCaptionButton(n, k, nullptr, true);
+    Engine().DrawCaptionButton(n, k, nullptr, false);
+  }
+  Engine().DrawTitle(n, nullptr, std::string("title"));
+  Engine().DrawStatusBar(n, nullptr, 1);
+  EXPECT_TRUE(Engine().SetTitleFont(fresh, {}, 14));
+  EXPECT_TRUE(Engine().SetStatusPanelText(fresh, 1, "text"));
+  EXPECT_TRUE(Engine().SetCaptionButtonImages(fresh, SolidPng(26, 18, 0x0000FF)));
+  EXPECT_EQ(ChangedPixels(blank, canvas.pixels()), 0);
+  EXPECT_FALSE(w.FrameDC) << "something rendered the frame on the way";
+  EXPECT_EQ(w.TitleFontSize, 14);
+  EXPECT_EQ(w.StatusPanels.at(1).text, "text");
+  // The first render draws it all.
+  Engine().RenderFrame(n);
+  ASSERT_TRUE(w.FrameDC);
+  EXPECT_TRUE(Near(FramePixels(n).at(130, 90), 0x808080, 8));
+  ExpectBystanderUntouched("work on a window not rendered yet");
+}
+
 TEST_F(EngineFrameAndCaption, RenderFrameDrawsTheFrameAfreshAndPresentFrameCopiesIt) {
   skin::SkinnedWindow& w = Record(i_);
   Fill(w.FrameDC.get(), RECT{0, 0, 300, 200}, RGB(0, 0, 0));
