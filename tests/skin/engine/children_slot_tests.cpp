@@ -186,6 +186,29 @@ TEST_F(EngineChildren, AControlAnotherFamilySkinnedIsNeitherAnImageButtonNorACon
   EXPECT_EQ(::SendMessageA(bystanderButton_, WM_GETTEXTLENGTH, 0, 0), 4);
 }
 
+// A popup owned by a skinned window is no part of it: its controls have no
+// skinned ancestor, though the platform names the owner as the popup's parent.
+TEST_F(EngineChildren, ControlsOfAPopupOwnedByASkinnedWindowAreLeftAlone) {
+  HWND popup = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 400, 300, 200, 150, target_, nullptr,
+                                 ::GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(popup, nullptr);
+  ASSERT_EQ(::GetParent(popup), target_);
+  HWND button = MakeControl(popup, "BUTTON", "b", BS_PUSHBUTTON, 10, 10, 60, 20);
+  HWND group = MakeControl(popup, "BUTTON", "g", BS_GROUPBOX, 10, 40, 150, 80);
+  const ControlState buttonBefore = StateOf(button), groupBefore = StateOf(group),
+                     popupBefore = StateOf(popup);
+  const WindowSnapshot targetBefore = Snapshot(i_);
+  EXPECT_FALSE(Engine().SkinImageButton(button, SolidPng(16, 16, 0x0000FF), 1, "tip"));
+  EXPECT_FALSE(Engine().SkinStateImageButton(button, SolidPng(16, 16, 0x0000FF)));
+  Engine().SkinChildren(group, {}, 0x00FF00, 128);
+  Engine().SkinChildren(popup);
+  ExpectSameState(button, buttonBefore, "image-button calls in an owned popup");
+  ExpectSameState(group, groupBefore, "SkinChildren in an owned popup");
+  ExpectSameState(popup, popupBefore, "SkinChildren on an owned popup");
+  EXPECT_EQ(Differences(targetBefore, Snapshot(i_)), "") << "the owner's lists changed";
+  ::DestroyWindow(popup);
+}
+
 // Slot 37 is under construction on another branch: these fail until it lands.
 TEST_F(EngineChildren, TransparentChildRegistersOnceUnderASkinnedWindowOnly) {
   HWND stray = MakeControl(plain_, "SysTabControl32", "", 0, 5, 5, 150, 100);
