@@ -29,8 +29,12 @@ int FindSkinnedWindow(HWND window) {
 }
 
 int FindOwningSkinnedWindow(HWND child) {
-  for (HWND p = ::GetParent(child); p; p = ::GetParent(p))
+  // Up through child windows only: for a popup GetParent names its owner,
+  // which the popup does not stand on.
+  for (HWND p = child; p && (::GetWindowLongA(p, GWL_STYLE) & WS_CHILD);) {
+    p = ::GetParent(p);
     if (int n = FindSkinnedWindow(p)) return n;
+  }
   return 0;
 }
 

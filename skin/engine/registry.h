@@ -24,7 +24,7 @@ SkinnedWindow* WindowRecord(int i);
 // Number of the record whose window is `window`, or 0.
 int FindSkinnedWindow(HWND window);
 // Number of the nearest skinned ancestor of `child` (the child itself not
-// included), or 0.
+// included), or 0. Only parents count, never the owner of a popup.
 int FindOwningSkinnedWindow(HWND child);
 // The window's number from its property, when it is a valid number; else 0.
 int WindowNumberOf(HWND window);

@@ -25,9 +25,16 @@
 // an image not given, or one that does not decode (an empty buffer
 // included), leaves the button's current picture.
 //
+// AddCaptionButton, SetTitleFont, SetWindowBackground, GetCaptionButtonsRect,
 // SetCaptionButtonImages and SetStatusStyle answer false for any handle that
-// is not itself a skinned top-level window, a skinned container included
-// (its Hw_lbID is a container index, not a window number).
+// is not itself a skinned top-level window, a skinned control or container
+// included (its Hw_lbID is a list position, not a window number).
+//
+// Child controls: SkinImageButton and SkinStateImageButton answer false, and
+// SkinChildren does nothing, for a control that another family (or another
+// window) has registered already: it runs that family's procedure under the
+// same Hw_ properties, and a second registration would make it forward to
+// itself.
 #pragma once
 
 #include <windows.h>
@@ -81,7 +88,8 @@ class SkinEngine {
   std::unique_ptr<SkinEngine> Copy() const;                                    // 1
   LRESULT FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);  // 2
   void DoCaptionButton(int i, int k);                                          // 3
-  // True when the window is skinned by this call (false: already skinned).
+  // True when the window is skinned by this call (false: already skinned,
+  // or not a top-level window: null, destroyed, or a child window).
   bool SkinWindow(HWND window, const SkinWindowOptions& options = {});         // 4
   bool AddCaptionButton(HWND window, const Bytes& image, const std::string& tipText,
                         Subroutine handler);                                   // 5

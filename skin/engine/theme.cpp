@@ -67,7 +67,8 @@ bool SkinEngine::AddCaptionButton(HWND window, const Bytes& image, const std::st
                                   Subroutine handler) {
   const int i = WindowNumberOf(window);
   SkinnedWindow* w = WindowRecord(i);
-  if (!w) return false;
+  // A skinned control's list position is no window number.
+  if (!w || w->Hwnd != window) return false;
   w->ButtonsWidth += 27;
   CaptionButton button;
   button.Width = 26;
@@ -92,7 +93,7 @@ bool SkinEngine::SetTitleFont(HWND window, std::optional<std::string> fontName,
                               std::optional<Colour> shadowColour, std::optional<int> style) {
   const int i = WindowNumberOf(window);
   SkinnedWindow* w = WindowRecord(i);
-  if (!w) return false;
+  if (!w || w->Hwnd != window) return false;
   if (fontName) w->TitleFontName = *fontName;
   if (size) w->TitleFontSize = *size;
   if (colour) w->TitleColour = *colour;
@@ -109,7 +110,7 @@ bool SkinEngine::SetTitleFont(HWND window, std::optional<std::string> fontName,
 
 bool SkinEngine::SetWindowBackground(HWND window, const Bytes& image, std::optional<int> mode) {
   SkinnedWindow* w = WindowRecord(WindowNumberOf(window));
-  if (!w || image.empty()) return false;
+  if (!w || w->Hwnd != window || image.empty()) return false;
   if (mode) w->BackMode = *mode;
   w->BackColour = AverageColour(image);
   w->BackImage = BackgroundForMode(image, w->BackColour, w->BackMode);

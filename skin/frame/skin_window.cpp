@@ -55,6 +55,9 @@ void AddBuiltInButtons(SkinnedWindow& w) {
 bool SkinEngine::SkinWindow(HWND window, const SkinWindowOptions& o) {
   if (!window || !::IsWindow(window) || FindSkinnedWindow(window)) return false;
   const LONG style = ::GetWindowLongA(window, GWL_STYLE);
+  // A child window is no frame: a control taken over here would forward to
+  // the procedure it already runs, and its list record would be lost.
+  if (style & WS_CHILD) return false;
   RECT client;
   ::GetClientRect(window, &client);
   FrameMargin = 3;
@@ -148,7 +151,8 @@ void SkinEngine::LayoutCaptionButtons(int i) {
 
 bool SkinEngine::GetCaptionButtonsRect(HWND window, RECT& rect) {
   const SkinnedWindow* w = WindowRecord(WindowNumberOf(window));
-  if (!w) return false;
+  // A skinned control's list position is no window number.
+  if (!w || w->Hwnd != window) return false;
   rect = RECT{w->ButtonsLeft, w->ButtonsTop, w->ButtonsLeft + w->ButtonsWidth,
               w->ButtonsTop + w->ButtonsHeight};
   return true;

@@ -31,6 +31,10 @@ void SkinEngine::SkinChildren(HWND container, std::optional<int> paintSelf,
   const int n = container ? FindOwningSkinnedWindow(container) : 0;
   SkinnedWindow* w = WindowRecord(n);
   if (!w || FindChild(w->Containers, container)) return;
+  // A control a family has skinned (or a container of another window) runs
+  // an engine procedure under the same properties already: registering it
+  // again would make it forward to itself.
+  if (GetIntProp(container, prop::Hw_FuID) != 0) return;
 
   ContainerRecord record;
   record.hwnd = container;

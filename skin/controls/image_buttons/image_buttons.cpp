@@ -42,6 +42,10 @@ bool MakeImageButton(HWND button, ImageButtonSetup setup) {
   SkinnedWindow* w = WindowRecord(n);
   if (!w) return false;
   int index = FindButton(n, button);
+  // A control another family has skinned runs that family's procedure under
+  // the same properties: a second registration would save the procedure it
+  // runs as its own predecessor, and it would forward to itself for ever.
+  if (!index && GetIntProp(button, prop::Hw_FuID) != 0) return false;
   if (!index) {
     // Not taken by the button installer: subclassed here, with the font a
     // push button would get, so that the caption shows.
