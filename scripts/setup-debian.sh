@@ -12,6 +12,7 @@ packages=(
   locales fonts-arphic-uming fonts-wqy-zenhei
   googletest
   imagemagick
+  clang lld llvm clang-format
 )
 
 SUDO=""

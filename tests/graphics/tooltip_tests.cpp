@@ -90,7 +90,10 @@ TEST(Tooltip, CreatesATooltipWindowForItsOwner) {
   EXPECT_TRUE(::GetWindowLongA(balloon_window, GWL_STYLE) & TTS_BALLOON);
 
   // The object does not take its window with it.
-  { Tooltip temporary = tip; }
+  {
+    Tooltip temporary = tip;
+    EXPECT_EQ(temporary.GetWindow(), window);  // a copy shares the window
+  }
   EXPECT_TRUE(::IsWindow(window));
   ::DestroyWindow(window);
   ::DestroyWindow(balloon_window);

@@ -212,7 +212,8 @@ TEST_F(TrackBars, PaintThePositionTheControlReports) {
   const int i = SkinAndShow(window_);
   ::SendMessageA(across_, TBM_SETPOS, TRUE, 50);
   ::SendMessageA(down_, TBM_SETPOS, TRUE, 50);
-  ::UpdateWindow(window_);
+  // Every paint the showing and the new positions asked for is over first.
+  PumpUntil([] { return false; }, 150);
   skin::PaintTrackBar(i, skin::FindTrackBar(i, across_));
   skin::PaintTrackBar(i, skin::FindTrackBar(i, down_));
   const RECT ch = Channel(across_), t = ThumbOf(across_);
