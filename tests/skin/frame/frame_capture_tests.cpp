@@ -18,7 +18,7 @@ using testing_support::Pixels;
 namespace prop = skin::prop;
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255),
-                   kYellow = RGB(255, 255, 0), kGrey = RGB(128, 128, 128);
+                   kYellow = RGB(255, 255, 0);
 
 class FrameCapture : public ::testing::Test {
  protected:
