@@ -83,6 +83,8 @@ class ProgressBars : public FrameTest {
   void SetUp() override {
     FrameTest::SetUp();
     skin::Module.AccentColour = kBlue;
+    // No pointer left over the controls by an earlier test: nothing starts hot.
+    control_test::PointerAway(20);
     window_ = MakeWindow(360, 220);
     bar_ = MakeControl(window_, PROGRESS_CLASSA, "", 0, 20, 40, 200, 20, 1);
     vertical_ = MakeControl(window_, PROGRESS_CLASSA, "", PBS_VERTICAL, 260, 40, 20, 150, 2);

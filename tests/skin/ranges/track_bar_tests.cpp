@@ -164,6 +164,8 @@ class TrackBars : public FrameTest {
   void SetUp() override {
     FrameTest::SetUp();
     skin::Module.AccentColour = kBlue;
+    // No pointer left over the controls by an earlier test: nothing starts hot.
+    control_test::PointerAway(20);
     window_ = MakeWindow(420, 300);
     across_ = MakeControl(window_, TRACKBAR_CLASSA, "", TBS_AUTOTICKS | TBS_BOTH, 20, 40, 240, 40, 1);
     bare_ = MakeControl(window_, TRACKBAR_CLASSA, "", TBS_NOTICKS | TBS_ENABLESELRANGE, 20, 100,

@@ -100,6 +100,8 @@ class UpDowns : public FrameTest {
   void SetUp() override {
     FrameTest::SetUp();
     skin::Module.AccentColour = kBlue;
+    // No pointer left over the controls by an earlier test: nothing starts hot.
+    control_test::PointerAway(20);
     window_ = MakeWindow(320, 200);
     buddy_ = MakeControl(window_, "EDIT", "5", ES_NUMBER | WS_BORDER, 40, 40, 60, 24, 1);
     spin_ = MakeControl(window_, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_ARROWKEYS, 110, 30, 24,
