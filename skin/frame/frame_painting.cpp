@@ -19,6 +19,7 @@
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/frame/render_profile.h"
 
 namespace skin {
 namespace {
@@ -120,6 +121,7 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   SkinnedWindow* w = WindowRecord(i);
   if (!w) return;
   HWND window = w->Hwnd;
+  ProfileLap lap;
 
   // The rounded window region, set afresh for the current size.
   ::SetWindowRgn(window, nullptr, TRUE);
@@ -131,6 +133,7 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   const int W = size.cx, H = size.cy;
   platform::UniqueRegion region(::CreateRoundRectRgn(0, 0, W + 1, H + 1, 5, 5));
   if (region && ::SetWindowRgn(window, region.get(), TRUE)) region.release();  // the system owns it now
+  lap.Lap(RenderProfile::kRegion);
   if (W <= 0 || H <= 0) return;
 
   const bool first = !w->FrameDC;
@@ -146,13 +149,17 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
     SetHandleProp(window, prop::Ck_wtjbdx, w->FrameBitmap.get());
   }
   HDC frameDC = w->FrameDC.get();
+  lap.Lap(RenderProfile::kCanvas);
 
   {
     graphics::Graphics g;
     g.CreateFromHDC(frameDC);
     DrawBackground(g, i);
+    g.Flush(Gdiplus::FlushIntentionSync);
+    lap.Lap(RenderProfile::kBackground);
     if (w->ShowCaption) DrawFrameBorder(i, g);
     g.Flush(Gdiplus::FlushIntentionSync);
+    lap.Lap(RenderProfile::kBorder);
 
     // Clean copies of the strips, to repaint under buttons, title and panels.
     if (w->ShowCaption) {
@@ -164,6 +171,7 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
       const IntRect& s = w->StatusRect;
       w->StatusCacheDC = CopyOf(frameDC, s.x, s.y, s.width, s.height);
     }
+    lap.Lap(RenderProfile::kStripCopies);
 
     if (w->ShowCaption) {
       if (w->ShowTitle) {
@@ -172,11 +180,16 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
         text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), length + 1)));
         DrawTitle(i, &g, text);
       }
+      g.Flush(Gdiplus::FlushIntentionSync);
+      lap.Lap(RenderProfile::kTitle);
       for (int k = 1; k <= w->CaptionButtons.count(); ++k) DrawCaptionButton(i, k, &g, false);
+      g.Flush(Gdiplus::FlushIntentionSync);
+      lap.Lap(RenderProfile::kButtons);
     }
     if (w->StatusHeight > 0)
       for (int k = 1; k <= w->StatusPanels.count(); ++k) DrawStatusBar(i, &g, k);
     g.Flush(Gdiplus::FlushIntentionSync);
+    lap.Lap(RenderProfile::kStatus);
   }
 
   if (dc) {
@@ -187,6 +200,8 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
     // Skinned children standing on the window repaint over the new frame.
     if (!Module.FirstSizePending) RefreshChildrenOnFrame(*w);
   }
+  lap.Lap(RenderProfile::kCopy);
+  if (RenderProfile* profile = ActiveRenderProfile()) ++profile->renders;
   w->Dirty = false;
 }
 
