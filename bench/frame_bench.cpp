@@ -69,9 +69,18 @@ void ReportStages(const RenderProfile& p, double blit) {
   static const char* const names[RenderProfile::kStageCount] = {
       "region", "frame bitmap", "background", "border", "strip copies",
       "title", "caption buttons", "status strip", "copy to window"};
-  for (int s = 0; s < RenderProfile::kStageCount; ++s)
-    bench::Report(std::string("    ") + names[s], p.ms[s] / p.renders, "ms",
-                  bench::Ratio(p.ms[s] / p.renders, blit));
+  if (p.renders <= 0) {
+    bench::ReportText("    stages", "not measured", "", "(no render was profiled)");
+    return;
+  }
+  for (int s = 0; s < RenderProfile::kStageCount; ++s) {
+    const std::string name = std::string("    ") + names[s];
+    // A stage no render reached was not drawn (kept, or not on this window).
+    if (p.ms[s] <= 0)
+      bench::ReportText(name, "-", "", "(not drawn in these renders)");
+    else
+      bench::Report(name, p.ms[s] / p.renders, "ms", bench::Ratio(p.ms[s] / p.renders, blit));
+  }
 }
 
 void Measure(skin::SkinEngine& engine, const Case& c) {

@@ -19,6 +19,7 @@
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/frame/frame_layer_ops.h"
 #include "skin/frame/render_profile.h"
 
 namespace skin {
@@ -36,6 +37,17 @@ SIZE ClientSize(HWND window) {
   RECT client{};
   ::GetClientRect(window, &client);
   return SIZE{client.right, client.bottom};
+}
+
+// The window region of a frame of that client size.
+HRGN RoundRegion(SIZE size) { return ::CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 1, 5, 5); }
+
+// True when the window's region is exactly that of a frame of `size`.
+bool HasRoundRegion(HWND window, SIZE size) {
+  platform::UniqueRegion wanted(RoundRegion(size));
+  platform::UniqueRegion current(::CreateRectRgn(0, 0, 0, 0));
+  return wanted && current && ::GetWindowRgn(window, current.get()) != ERROR &&
+         ::EqualRgn(current.get(), wanted.get());
 }
 
 // A memory DC holding a copy of `source` over (x, y, width, height), with
@@ -88,13 +100,18 @@ class ImageAttributes {
 // 0 and 4 top left, 1 top right, 2 centred, all at the picture's size in
 // pixels (whatever resolution the file records); 3 stretched over the frame.
 void PlacePicture(BackgroundLayer& cache, const std::vector<uint8_t>& bytes, int mode, SIZE size) {
-  cache.Reset();
+  cache.ResetPlacement();
   cache.source = bytes;
   cache.mode = mode;
   cache.width = size.cx;
   cache.height = size.cy;
-  graphics::Image picture;
-  if (!picture.LoadImageFromStream(bytes)) return;
+  if (cache.decodedSource != bytes || !cache.decoded.GetNative()) {
+    cache.decoded.DisposeImage();
+    cache.decodedSource.clear();
+    if (!cache.decoded.LoadImageFromStream(bytes)) return;
+    cache.decodedSource = bytes;
+  }
+  const graphics::Image& picture = cache.decoded;
   if (!cache.layer.CreateBitmap(size.cx, size.cy, PixelFormat32bppPARGB)) return;
   graphics::Graphics g;
   if (!g.GetImageGraphicsContext(cache.layer)) return;
@@ -115,6 +132,27 @@ void PlacePicture(BackgroundLayer& cache, const std::vector<uint8_t>& bytes, int
   }
 }
 
+// The rounded outline of a W x H frame as the clip of `g`: nothing a render
+// draws reaches the corners outside the window region.
+void ClipToOutline(graphics::Graphics& g, float W, float H, graphics::Path& outline) {
+  outline.CreatePath();
+  RoundRectPath(outline, 0, 0, W, H, 4);
+  g.SetClipPath(outline);
+}
+
+// Makes `surface` a copy of (x, y, width, height) of `source`, keeping its
+// bitmap when it already has that size.
+void KeepCopyOf(platform::MemorySurface& surface, HDC source, int x, int y, int width, int height) {
+  BITMAP kept{};
+  if (surface && ::GetObjectA(surface.bitmap(), sizeof kept, &kept) &&
+      kept.bmWidth == width && kept.bmHeight == height) {
+    ::BitBlt(surface.dc(), 0, 0, width, height, source, x, y, SRCCOPY);
+    return;
+  }
+  surface.reset();
+  surface = CopyOf(source, x, y, width, height);
+}
+
 }  // namespace
 
 void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
@@ -123,16 +161,25 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   HWND window = w->Hwnd;
   ProfileLap lap;
 
-  // The rounded window region, set afresh for the current size.
-  ::SetWindowRgn(window, nullptr, TRUE);
+  // The rounded window region, set afresh for the current size. A window
+  // that has that very region already keeps it: setting it again would only
+  // reshape the window on the display once more; it is laid out and
+  // repainted as the setting would have it.
+  const bool regionKept = HasRoundRegion(window, ClientSize(window));
+  if (!regionKept) ::SetWindowRgn(window, nullptr, TRUE);
   ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   w = WindowRecord(i);
   if (!w || w->Hwnd != window) return;
   const SIZE size = ClientSize(window);
   const int W = size.cx, H = size.cy;
-  platform::UniqueRegion region(::CreateRoundRectRgn(0, 0, W + 1, H + 1, 5, 5));
-  if (region && ::SetWindowRgn(window, region.get(), TRUE)) region.release();  // the system owns it now
+  if (regionKept && HasRoundRegion(window, size)) {
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  } else {
+    platform::UniqueRegion region(RoundRegion(size));
+    if (region && ::SetWindowRgn(window, region.get(), TRUE)) region.release();  // the system owns it now
+  }
   lap.Lap(RenderProfile::kRegion);
   if (W <= 0 || H <= 0) return;
 
@@ -140,46 +187,68 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   if (first) w->FrameDC.reset(::CreateCompatibleDC(nullptr));
   if (!w->FrameDC) return;
   {
-    graphics::Bitmap canvas;
-    platform::UniqueBitmap frame;
-    if (!canvas.CreateBitmap(W, H) || !canvas.CreateHBITMAPFromBitmap(frame, 0)) return;
+    platform::UniqueBitmap frame = NewFrameBitmap(W, H);
+    if (!frame) return;
     HGDIOBJ previous = ::SelectObject(w->FrameDC.get(), frame.get());
     if (first) SetHandleProp(window, prop::Ck_Ycjdx, previous);
     w->FrameBitmap = std::move(frame);  // the previous frame bitmap, now deselected, goes
     SetHandleProp(window, prop::Ck_wtjbdx, w->FrameBitmap.get());
   }
   HDC frameDC = w->FrameDC.get();
+  DibView view;
+  const bool viewed = ViewOf(w->FrameBitmap.get(), view);
   lap.Lap(RenderProfile::kCanvas);
 
-  {
+  // An unchanged window is one copy of the frame it showed last; a window
+  // whose ground is unchanged starts from a copy of that ground. Anything
+  // else is drawn afresh and kept.
+  FrameLayers& kept = w->Layers;
+  const std::string title = w->ShowCaption && w->ShowTitle ? WindowText(window) : std::string();
+  const LayerKey baseKey = BaseKeyOf(*w, size);
+  LayerKey finishedKey = baseKey;
+  finishedKey.Append(DecorationKeyOf(*w, title, FrameMargin));
+  const bool stripsKept = (!w->ShowCaption || w->CaptionCacheDC) &&
+                          (w->StatusHeight <= 0 || w->StatusCacheDC);
+  if (viewed && stripsKept && kept.finished.Holds(finishedKey) &&
+      kept.base.Holds(baseKey) && LoadPixels(view, kept.finished.pixels)) {
+    lap.Lap(RenderProfile::kBackground);
+  } else {
     graphics::Graphics g;
     g.CreateFromHDC(frameDC);
-    DrawBackground(g, i);
-    g.Flush(Gdiplus::FlushIntentionSync);
-    lap.Lap(RenderProfile::kBackground);
-    if (w->ShowCaption) DrawFrameBorder(i, g);
-    g.Flush(Gdiplus::FlushIntentionSync);
-    lap.Lap(RenderProfile::kBorder);
+    const bool groundKept = viewed && stripsKept && kept.base.Holds(baseKey) &&
+                            LoadPixels(view, kept.base.pixels);
+    graphics::Path outline;
+    if (groundKept) {
+      ClipToOutline(g, static_cast<float>(W), static_cast<float>(H), outline);
+      lap.Lap(RenderProfile::kBackground);
+    } else {
+      kept.Clear();
+      ++kept.generation;
+      DrawBackground(g, i);
+      g.Flush(Gdiplus::FlushIntentionSync);
+      lap.Lap(RenderProfile::kBackground);
+      if (w->ShowCaption) DrawFrameBorder(i, g);
+      g.Flush(Gdiplus::FlushIntentionSync);
+      lap.Lap(RenderProfile::kBorder);
 
-    // Clean copies of the strips, to repaint under buttons, title and panels.
-    if (w->ShowCaption) {
-      w->CaptionCacheDC.reset();
-      w->CaptionCacheDC = CopyOf(frameDC, 0, 0, W, w->CaptionHeight);
-    }
-    if (w->StatusHeight > 0) {
-      w->StatusCacheDC.reset();
-      const IntRect& s = w->StatusRect;
-      w->StatusCacheDC = CopyOf(frameDC, s.x, s.y, s.width, s.height);
-    }
-    lap.Lap(RenderProfile::kStripCopies);
-
-    if (w->ShowCaption) {
-      if (w->ShowTitle) {
-        const int length = ::GetWindowTextLengthA(window);
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), length + 1)));
-        DrawTitle(i, &g, text);
+      // Clean copies of the strips, to repaint under buttons, title and panels.
+      if (w->ShowCaption) {
+        KeepCopyOf(w->CaptionCacheDC, frameDC, 0, 0, W, w->CaptionHeight);
+        if (w->CaptionCacheDC) kept.stripWidth = W, kept.stripHeight = w->CaptionHeight;
       }
+      if (w->StatusHeight > 0) {
+        const IntRect& s = w->StatusRect;
+        KeepCopyOf(w->StatusCacheDC, frameDC, s.x, s.y, s.width, s.height);
+      }
+      if (viewed) {
+        SavePixels(view, kept.base.pixels);
+        kept.base.key = baseKey;
+      }
+      lap.Lap(RenderProfile::kStripCopies);
+    }
+
+    if (w->ShowCaption) {
+      if (w->ShowTitle) DrawTitle(i, &g, title);
       g.Flush(Gdiplus::FlushIntentionSync);
       lap.Lap(RenderProfile::kTitle);
       for (int k = 1; k <= w->CaptionButtons.count(); ++k) DrawCaptionButton(i, k, &g, false);
@@ -189,6 +258,10 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
     if (w->StatusHeight > 0)
       for (int k = 1; k <= w->StatusPanels.count(); ++k) DrawStatusBar(i, &g, k);
     g.Flush(Gdiplus::FlushIntentionSync);
+    if (viewed && kept.base.Holds(baseKey)) {
+      SavePixels(view, kept.finished.pixels);
+      kept.finished.key = finishedKey;
+    }
     lap.Lap(RenderProfile::kStatus);
   }
 
