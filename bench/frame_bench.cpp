@@ -67,7 +67,8 @@ double TimeResizedRenders(skin::SkinEngine& engine, HWND window, int w, int h, i
 
 void ReportStages(const RenderProfile& p, double blit) {
   static const char* const names[RenderProfile::kStageCount] = {
-      "region", "frame bitmap", "background", "border", "strip copies",
+      "region", "frame bitmap", "keys compared", "kept pixels copied", "background",
+      "border", "strip copies",
       "title", "caption buttons", "status strip", "copy to window"};
   if (p.renders <= 0) {
     bench::ReportText("    stages", "not measured", "", "(no render was profiled)");

@@ -68,6 +68,10 @@ struct FrameLayers {
   // The whole finished frame (title, caption buttons and status panels on
   // the base): a render of an unchanged window is one copy of it.
   KeptPixels finished;
+  // The window region as the system holds it after a render set it, and
+  // the client size it was made for.
+  std::vector<uint8_t> region;
+  int regionWidth = 0, regionHeight = 0;
   // Counts the grounds drawn: the clean caption and status strips kept in
   // the window record were copied from base number `generation`.
   uint64_t generation = 0;

@@ -42,12 +42,23 @@ SIZE ClientSize(HWND window) {
 // The window region of a frame of that client size.
 HRGN RoundRegion(SIZE size) { return ::CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 1, 5, 5); }
 
-// True when the window's region is exactly that of a frame of `size`.
-bool HasRoundRegion(HWND window, SIZE size) {
-  platform::UniqueRegion wanted(RoundRegion(size));
+// The window's region as data, empty when it has none.
+std::vector<uint8_t> WindowRegionData(HWND window) {
   platform::UniqueRegion current(::CreateRectRgn(0, 0, 0, 0));
-  return wanted && current && ::GetWindowRgn(window, current.get()) != ERROR &&
-         ::EqualRgn(current.get(), wanted.get());
+  if (!current || ::GetWindowRgn(window, current.get()) == ERROR) return {};
+  const DWORD size = ::GetRegionData(current.get(), 0, nullptr);
+  std::vector<uint8_t> data(size);
+  if (size == 0 ||
+      ::GetRegionData(current.get(), size, reinterpret_cast<RGNDATA*>(data.data())) != size)
+    return {};
+  return data;
+}
+
+// True when the window still has the region the last render gave it for
+// a frame of `size` (nothing else set one since).
+bool HasRoundRegion(HWND window, const FrameLayers& kept, SIZE size) {
+  return !kept.region.empty() && kept.regionWidth == size.cx && kept.regionHeight == size.cy &&
+         WindowRegionData(window) == kept.region;
 }
 
 // A memory DC holding a copy of `source` over (x, y, width, height), with
@@ -165,7 +176,7 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   // that has that very region already keeps it: setting it again would only
   // reshape the window on the display once more; it is laid out and
   // repainted as the setting would have it.
-  const bool regionKept = HasRoundRegion(window, ClientSize(window));
+  const bool regionKept = HasRoundRegion(window, w->Layers, ClientSize(window));
   if (!regionKept) ::SetWindowRgn(window, nullptr, TRUE);
   ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -173,12 +184,18 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   if (!w || w->Hwnd != window) return;
   const SIZE size = ClientSize(window);
   const int W = size.cx, H = size.cy;
-  if (regionKept && HasRoundRegion(window, size)) {
+  if (regionKept && HasRoundRegion(window, w->Layers, size)) {
     ::RedrawWindow(window, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   } else {
     platform::UniqueRegion region(RoundRegion(size));
     if (region && ::SetWindowRgn(window, region.get(), TRUE)) region.release();  // the system owns it now
+    // (Set while the window answered the position messages: it may be gone.)
+    w = WindowRecord(i);
+    if (!w || w->Hwnd != window) return;
+    w->Layers.region = WindowRegionData(window);
+    w->Layers.regionWidth = size.cx;
+    w->Layers.regionHeight = size.cy;
   }
   lap.Lap(RenderProfile::kRegion);
   if (W <= 0 || H <= 0) return;
@@ -209,9 +226,10 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   finishedKey.Append(DecorationKeyOf(*w, title, FrameMargin));
   const bool stripsKept = (!w->ShowCaption || w->CaptionCacheDC) &&
                           (w->StatusHeight <= 0 || w->StatusCacheDC);
+  lap.Lap(RenderProfile::kKeys);
   if (viewed && stripsKept && kept.finished.Holds(finishedKey) &&
       kept.base.Holds(baseKey) && LoadPixels(view, kept.finished.pixels)) {
-    lap.Lap(RenderProfile::kBackground);
+    lap.Lap(RenderProfile::kKept);
   } else {
     graphics::Graphics g;
     g.CreateFromHDC(frameDC);
@@ -220,7 +238,7 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
     graphics::Path outline;
     if (groundKept) {
       ClipToOutline(g, static_cast<float>(W), static_cast<float>(H), outline);
-      lap.Lap(RenderProfile::kBackground);
+      lap.Lap(RenderProfile::kKept);
     } else {
       kept.Clear();
       ++kept.generation;

@@ -11,7 +11,9 @@ struct RenderProfile {
   enum Stage {
     kRegion,      // the rounded window region set afresh
     kCanvas,      // the frame bitmap made and selected
-    kBackground,  // background colour, picture and gloss (or their kept copy)
+    kKeys,        // what the frame is drawn from, against what was kept
+    kKept,        // kept pixels copied into the frame bitmap
+    kBackground,  // background colour, picture and gloss
     kBorder,      // the outline
     kStripCopies, // the clean caption and status strips kept for repaints
     kTitle,
