@@ -62,7 +62,7 @@ LayerKey DecorationKeyOf(const SkinnedWindow& w, const std::string& title, int f
   return key;
 }
 
-platform::UniqueBitmap NewFrameBitmap(int width, int height) {
+platform::UniqueBitmap NewFrameBitmap(int width, int height, FrameLayers& layers) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -70,7 +70,22 @@ platform::UniqueBitmap NewFrameBitmap(int width, int height) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  const size_t bytes = static_cast<size_t>(width) * height * 4;
+  if (!layers.section || layers.sectionBytes != bytes) {
+    layers.section.reset();
+    layers.sectionBytes = 0;
+    const unsigned long long size = bytes;
+    layers.section = platform::UniqueHandle(
+        ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE,
+                             static_cast<DWORD>(size >> 32), static_cast<DWORD>(size), nullptr));
+    if (layers.section) layers.sectionBytes = bytes;
+  }
   void* bits = nullptr;
+  if (layers.section) {
+    platform::UniqueBitmap mapped(
+        ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, layers.section.get(), 0));
+    if (mapped) return mapped;
+  }
   return platform::UniqueBitmap(
       ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }

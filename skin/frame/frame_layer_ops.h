@@ -21,9 +21,11 @@ LayerKey ButtonsKeyOf(const SkinnedWindow& w);
 // besides the ground.
 LayerKey DecorationKeyOf(const SkinnedWindow& w, const std::string& title, int frameMargin);
 
-// A bottom-up 32-bit DIB section of that size, cleared to zero (the frame
-// bitmap GDI+ would hand out, without drawing a GDI+ bitmap first).
-platform::UniqueBitmap NewFrameBitmap(int width, int height);
+// A bottom-up 32-bit DIB section of that size (the frame bitmap GDI+ would
+// hand out, without drawing a GDI+ bitmap first), in the layers' kept
+// memory, made or resized as needed. Its pixels are those of the last frame
+// in that memory, or zero: a render draws or copies every one of them.
+platform::UniqueBitmap NewFrameBitmap(int width, int height, FrameLayers& layers);
 
 // The pixels of a 32-bit DIB section, where GDI has them.
 struct DibView {

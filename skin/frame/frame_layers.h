@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
+#include "platform/handles.h"
+
 namespace skin {
 
 // A byte string naming everything a layer was drawn from; equal keys mean
@@ -62,6 +66,11 @@ struct KeptButtonStep {
 };
 
 struct FrameLayers {
+  // Memory the frame bitmap of every render maps (a section of `sectionBytes`):
+  // each render makes a new bitmap, and pages already in place take far less
+  // to fill than fresh ones, which the system hands out one fault at a time.
+  platform::UniqueHandle section;
+  size_t sectionBytes = 0;
   // The frame after background, picture, gloss and outline: the ground every
   // render starts from.
   KeptPixels base;

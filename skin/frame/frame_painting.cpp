@@ -204,7 +204,7 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   if (first) w->FrameDC.reset(::CreateCompatibleDC(nullptr));
   if (!w->FrameDC) return;
   {
-    platform::UniqueBitmap frame = NewFrameBitmap(W, H);
+    platform::UniqueBitmap frame = NewFrameBitmap(W, H, w->Layers);
     if (!frame) return;
     HGDIOBJ previous = ::SelectObject(w->FrameDC.get(), frame.get());
     if (first) SetHandleProp(window, prop::Ck_Ycjdx, previous);
