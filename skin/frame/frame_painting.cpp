@@ -189,11 +189,12 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   } else {
     platform::UniqueRegion region(RoundRegion(size));
-    if (region && ::SetWindowRgn(window, region.get(), TRUE)) region.release();  // the system owns it now
+    const bool set = region && ::SetWindowRgn(window, region.get(), TRUE);
+    if (set) region.release();  // the system owns it now
     // (Set while the window answered the position messages: it may be gone.)
     w = WindowRecord(i);
     if (!w || w->Hwnd != window) return;
-    w->Layers.region = WindowRegionData(window);
+    w->Layers.region = set ? WindowRegionData(window) : std::vector<uint8_t>();
     w->Layers.regionWidth = size.cx;
     w->Layers.regionHeight = size.cy;
   }
