@@ -21,6 +21,7 @@
 #include "skin/drawing/colours.h"
 #include "skin/engine/one_based_list.h"
 #include "skin/frame/docked_child.h"
+#include "skin/frame/frame_layers.h"
 
 namespace skin {
 
@@ -83,15 +84,24 @@ struct BackgroundLayer {
   int32_t mode = -1;
   int32_t width = 0, height = 0;
   graphics::Bitmap layer;       // width x height, the picture where the mode puts it
+  // The picture decoded, kept across sizes: a resize places it again
+  // without decoding it again.
+  std::vector<uint8_t> decodedSource;
+  graphics::Image decoded;
 
   bool Matches(const std::vector<uint8_t>& bytes, int m, int w, int h) const {
     return mode == m && width == w && height == h && source == bytes;
   }
-  void Reset() {
+  void ResetPlacement() {
     layer.DisposeImage();
     source.clear();
     mode = -1;
     width = height = 0;
+  }
+  void Reset() {
+    ResetPlacement();
+    decoded.DisposeImage();
+    decodedSource.clear();
   }
 };
 
@@ -169,6 +179,9 @@ struct SkinnedWindow {
   platform::UniqueBitmap FrameBitmap;
   platform::UniqueMemoryDC FrameDC;
   BackgroundLayer Background;
+  // Pixels of the ground, the finished frame and fade steps kept between
+  // renders, each with what it was drawn from.
+  FrameLayers Layers;
   bool MouseTracking = false;
   FadeState FadeIn;
   FadeState FadeOut;

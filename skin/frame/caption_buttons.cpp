@@ -1,6 +1,9 @@
 // Drawing the caption buttons: plain, with their hover face, and pressed.
 #include <windows.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "graphics/graphics.h"
 #include "graphics/image.h"
 #include "graphics/line_brush.h"
@@ -11,6 +14,7 @@
 #include "skin/engine/module_state.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/frame/frame_layer_ops.h"
 
 namespace skin {
 namespace {
@@ -34,6 +38,52 @@ bool VerticalGradient(graphics::LineBrush& brush, float x, float y, float h, Gdi
   return brush.CreateLineBrush(Gdiplus::PointF(x, y), Gdiplus::PointF(x, y + h), top, bottom);
 }
 
+// Fade steps are kept for a few buttons' worth of steps; beyond that the
+// list starts again rather than grow.
+constexpr size_t kMostKeptSteps = 96;
+constexpr int kRing = 2;  // checked around a step's box: a step must not reach past it
+
+// What a fade step of button k at `alpha` is drawn from: the clean caption
+// strip of this generation and the buttons as they are now.
+LayerKey StepKeyOf(const SkinnedWindow& w, int k, int alpha) {
+  LayerKey key = ButtonsKeyOf(w);
+  key.Add(static_cast<int64_t>(w.Layers.generation)).Add(k).Add(alpha);
+  return key;
+}
+
+// The box a step of the button at `box` restores from the clean strip and
+// draws in: its face and sheen, and the separators left and right of it.
+KeptButtonStep StepBoxOf(const SkinnedWindow& w, const ButtonBox& box, const LayerKey& key) {
+  KeptButtonStep step;
+  step.key = key;
+  const int right = std::min(box.x + box.w + 1, w.Layers.stripWidth);
+  const int bottom = std::min(box.y + box.h + 1, w.Layers.stripHeight);
+  step.x = std::max(box.x - 1, 0);
+  step.y = std::max(box.y, 0);
+  step.width = right - step.x;
+  step.height = bottom - step.y;
+  return step;
+}
+
+// The pixels of a ring of `kRing` around `box`, top-down, clipped to the view.
+std::vector<uint32_t> RingAround(const DibView& view, const KeptButtonStep& box) {
+  KeptButtonStep outer;
+  outer.x = box.x - kRing;
+  outer.y = box.y - kRing;
+  outer.width = box.width + 2 * kRing;
+  outer.height = box.height + 2 * kRing;
+  if (!SaveBox(view, outer)) return {};
+  std::vector<uint32_t> ring;
+  for (int y = 0; y < outer.height; ++y)
+    for (int x = 0; x < outer.width; ++x) {
+      const int fx = outer.x + x, fy = outer.y + y;
+      const bool inside = fx >= box.x && fx < box.x + box.width && fy >= box.y &&
+                          fy < box.y + box.height;
+      if (!inside) ring.push_back(outer.pixels[static_cast<size_t>(y) * outer.width + x]);
+    }
+  return ring;
+}
+
 }  // namespace
 
 void SkinEngine::DrawCaptionButton(int i, int k, graphics::Graphics* into, bool pressed,
@@ -44,6 +94,27 @@ void SkinEngine::DrawCaptionButton(int i, int k, graphics::Graphics* into, bool 
   const ButtonBox box = BoxOf(*w, *b);
   const float x = static_cast<float>(box.x), y = static_cast<float>(box.y);
   const float bw = static_cast<float>(box.w), bh = static_cast<float>(box.h);
+
+  // A fade step drawn before over the same clean strip is copied back.
+  DibView view;
+  const bool keepable = !pressed && !into && w->Layers.stripWidth > 0 &&
+                        ViewOf(w->FrameBitmap.get(), view);
+  LayerKey stepKey;
+  KeptButtonStep step;
+  std::vector<uint32_t> ringBefore;
+  if (keepable) {
+    stepKey = StepKeyOf(*w, k, alpha.value_or(0));
+    for (const KeptButtonStep& s : w->Layers.buttonSteps)
+      if (s.key == stepKey) {
+        LoadBox(view, s);
+        platform::WindowDC screen(w->Hwnd);
+        ::BitBlt(screen.get(), box.x, box.y, box.w, box.h, w->FrameDC.get(), box.x, box.y, SRCCOPY);
+        return;
+      }
+    step = StepBoxOf(*w, box, stepKey);
+    ringBefore = RingAround(view, step);
+  }
+
   const bool showRestore = b->Kind == kMaxButton && w->Maximised;
   graphics::Image glyph;
   const std::vector<uint8_t>& bytes = showRestore ? b->AltImage : b->ButtonImage;
@@ -85,6 +156,15 @@ void SkinEngine::DrawCaptionButton(int i, int k, graphics::Graphics* into, bool 
     g.FillPath(fill, shape);
     if (haveGlyph) g.DrawImageRectRect(glyph, x, y, bw - 1, bh);
     g.Flush(Gdiplus::FlushIntentionSync);
+  }
+
+  // Kept only when the step drew nothing outside its box: then the box
+  // alone is all it leaves, whatever was drawn there before.
+  if (keepable && step.width > 0 && step.height > 0 && !ringBefore.empty() &&
+      RingAround(view, step) == ringBefore && SaveBox(view, step)) {
+    std::vector<KeptButtonStep>& steps = w->Layers.buttonSteps;
+    if (steps.size() >= kMostKeptSteps) steps.clear();
+    steps.push_back(std::move(step));
   }
 
   if (!into) {

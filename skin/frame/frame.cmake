@@ -6,7 +6,8 @@ rollcall_skin_sources(
   caption_images.cpp
   docked_child.h docked_children.cpp
   frame_behaviour.cpp frame_zones.h
-  frame_painting.cpp
+  frame_painting.cpp render_profile.h
+  frame_layers.h frame_layer_ops.h frame_layer_ops.cpp
   frame_wnd_proc.cpp
   skin_window.cpp
   glow_text.cpp

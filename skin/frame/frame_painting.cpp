@@ -19,6 +19,8 @@
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/frame/frame_layer_ops.h"
+#include "skin/frame/render_profile.h"
 
 namespace skin {
 namespace {
@@ -35,6 +37,28 @@ SIZE ClientSize(HWND window) {
   RECT client{};
   ::GetClientRect(window, &client);
   return SIZE{client.right, client.bottom};
+}
+
+// The window region of a frame of that client size.
+HRGN RoundRegion(SIZE size) { return ::CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 1, 5, 5); }
+
+// The window's region as data, empty when it has none.
+std::vector<uint8_t> WindowRegionData(HWND window) {
+  platform::UniqueRegion current(::CreateRectRgn(0, 0, 0, 0));
+  if (!current || ::GetWindowRgn(window, current.get()) == ERROR) return {};
+  const DWORD size = ::GetRegionData(current.get(), 0, nullptr);
+  std::vector<uint8_t> data(size);
+  if (size == 0 ||
+      ::GetRegionData(current.get(), size, reinterpret_cast<RGNDATA*>(data.data())) != size)
+    return {};
+  return data;
+}
+
+// True when the window still has the region the last render gave it for
+// a frame of `size` (nothing else set one since).
+bool HasRoundRegion(HWND window, const FrameLayers& kept, SIZE size) {
+  return !kept.region.empty() && kept.regionWidth == size.cx && kept.regionHeight == size.cy &&
+         WindowRegionData(window) == kept.region;
 }
 
 // A memory DC holding a copy of `source` over (x, y, width, height), with
@@ -87,13 +111,18 @@ class ImageAttributes {
 // 0 and 4 top left, 1 top right, 2 centred, all at the picture's size in
 // pixels (whatever resolution the file records); 3 stretched over the frame.
 void PlacePicture(BackgroundLayer& cache, const std::vector<uint8_t>& bytes, int mode, SIZE size) {
-  cache.Reset();
+  cache.ResetPlacement();
   cache.source = bytes;
   cache.mode = mode;
   cache.width = size.cx;
   cache.height = size.cy;
-  graphics::Image picture;
-  if (!picture.LoadImageFromStream(bytes)) return;
+  if (cache.decodedSource != bytes || !cache.decoded.GetNative()) {
+    cache.decoded.DisposeImage();
+    cache.decodedSource.clear();
+    if (!cache.decoded.LoadImageFromStream(bytes)) return;
+    cache.decodedSource = bytes;
+  }
+  const graphics::Image& picture = cache.decoded;
   if (!cache.layer.CreateBitmap(size.cx, size.cy, PixelFormat32bppPARGB)) return;
   graphics::Graphics g;
   if (!g.GetImageGraphicsContext(cache.layer)) return;
@@ -114,69 +143,145 @@ void PlacePicture(BackgroundLayer& cache, const std::vector<uint8_t>& bytes, int
   }
 }
 
+// The rounded outline of a W x H frame as the clip of `g`: nothing a render
+// draws reaches the corners outside the window region.
+void ClipToOutline(graphics::Graphics& g, float W, float H, graphics::Path& outline) {
+  outline.CreatePath();
+  RoundRectPath(outline, 0, 0, W, H, 4);
+  g.SetClipPath(outline);
+}
+
+// Makes `surface` a copy of (x, y, width, height) of `source`, keeping its
+// bitmap when it already has that size.
+void KeepCopyOf(platform::MemorySurface& surface, HDC source, int x, int y, int width, int height) {
+  BITMAP kept{};
+  if (surface && ::GetObjectA(surface.bitmap(), sizeof kept, &kept) &&
+      kept.bmWidth == width && kept.bmHeight == height) {
+    ::BitBlt(surface.dc(), 0, 0, width, height, source, x, y, SRCCOPY);
+    return;
+  }
+  surface.reset();
+  surface = CopyOf(source, x, y, width, height);
+}
+
 }  // namespace
 
 void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   SkinnedWindow* w = WindowRecord(i);
   if (!w) return;
   HWND window = w->Hwnd;
+  ProfileLap lap;
 
-  // The rounded window region, set afresh for the current size.
-  ::SetWindowRgn(window, nullptr, TRUE);
+  // The rounded window region, set afresh for the current size. A window
+  // that has that very region already keeps it: setting it again would only
+  // reshape the window on the display once more; it is laid out and
+  // repainted as the setting would have it.
+  const bool regionKept = HasRoundRegion(window, w->Layers, ClientSize(window));
+  if (!regionKept) ::SetWindowRgn(window, nullptr, TRUE);
   ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   w = WindowRecord(i);
   if (!w || w->Hwnd != window) return;
   const SIZE size = ClientSize(window);
   const int W = size.cx, H = size.cy;
-  platform::UniqueRegion region(::CreateRoundRectRgn(0, 0, W + 1, H + 1, 5, 5));
-  if (region && ::SetWindowRgn(window, region.get(), TRUE)) region.release();  // the system owns it now
+  if (regionKept && HasRoundRegion(window, w->Layers, size)) {
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  } else {
+    platform::UniqueRegion region(RoundRegion(size));
+    const bool set = region && ::SetWindowRgn(window, region.get(), TRUE);
+    if (set) region.release();  // the system owns it now
+    // (Set while the window answered the position messages: it may be gone.)
+    w = WindowRecord(i);
+    if (!w || w->Hwnd != window) return;
+    w->Layers.region = set ? WindowRegionData(window) : std::vector<uint8_t>();
+    w->Layers.regionWidth = size.cx;
+    w->Layers.regionHeight = size.cy;
+  }
+  lap.Lap(RenderProfile::kRegion);
   if (W <= 0 || H <= 0) return;
 
   const bool first = !w->FrameDC;
   if (first) w->FrameDC.reset(::CreateCompatibleDC(nullptr));
   if (!w->FrameDC) return;
   {
-    graphics::Bitmap canvas;
-    platform::UniqueBitmap frame;
-    if (!canvas.CreateBitmap(W, H) || !canvas.CreateHBITMAPFromBitmap(frame, 0)) return;
+    platform::UniqueBitmap frame = NewFrameBitmap(W, H, w->Layers);
+    if (!frame) return;
     HGDIOBJ previous = ::SelectObject(w->FrameDC.get(), frame.get());
     if (first) SetHandleProp(window, prop::Ck_Ycjdx, previous);
     w->FrameBitmap = std::move(frame);  // the previous frame bitmap, now deselected, goes
     SetHandleProp(window, prop::Ck_wtjbdx, w->FrameBitmap.get());
   }
   HDC frameDC = w->FrameDC.get();
+  DibView view;
+  const bool viewed = ViewOf(w->FrameBitmap.get(), view);
+  lap.Lap(RenderProfile::kCanvas);
 
-  {
+  // An unchanged window is one copy of the frame it showed last; a window
+  // whose ground is unchanged starts from a copy of that ground. Anything
+  // else is drawn afresh and kept.
+  FrameLayers& kept = w->Layers;
+  const std::string title = w->ShowCaption && w->ShowTitle ? WindowText(window) : std::string();
+  const LayerKey baseKey = BaseKeyOf(*w, size);
+  LayerKey finishedKey = baseKey;
+  finishedKey.Append(DecorationKeyOf(*w, title, FrameMargin));
+  const bool stripsKept = (!w->ShowCaption || w->CaptionCacheDC) &&
+                          (w->StatusHeight <= 0 || w->StatusCacheDC);
+  lap.Lap(RenderProfile::kKeys);
+  if (viewed && stripsKept && kept.finished.Holds(finishedKey) &&
+      kept.base.Holds(baseKey) && LoadPixels(view, kept.finished.pixels)) {
+    lap.Lap(RenderProfile::kKept);
+  } else {
     graphics::Graphics g;
     g.CreateFromHDC(frameDC);
-    DrawBackground(g, i);
-    if (w->ShowCaption) DrawFrameBorder(i, g);
-    g.Flush(Gdiplus::FlushIntentionSync);
+    const bool groundKept = viewed && stripsKept && kept.base.Holds(baseKey) &&
+                            LoadPixels(view, kept.base.pixels);
+    graphics::Path outline;
+    if (groundKept) {
+      ClipToOutline(g, static_cast<float>(W), static_cast<float>(H), outline);
+      lap.Lap(RenderProfile::kKept);
+    } else {
+      kept.Clear();
+      ++kept.generation;
+      DrawBackground(g, i);
+      g.Flush(Gdiplus::FlushIntentionSync);
+      lap.Lap(RenderProfile::kBackground);
+      if (w->ShowCaption) DrawFrameBorder(i, g);
+      g.Flush(Gdiplus::FlushIntentionSync);
+      lap.Lap(RenderProfile::kBorder);
 
-    // Clean copies of the strips, to repaint under buttons, title and panels.
-    if (w->ShowCaption) {
-      w->CaptionCacheDC.reset();
-      w->CaptionCacheDC = CopyOf(frameDC, 0, 0, W, w->CaptionHeight);
-    }
-    if (w->StatusHeight > 0) {
-      w->StatusCacheDC.reset();
-      const IntRect& s = w->StatusRect;
-      w->StatusCacheDC = CopyOf(frameDC, s.x, s.y, s.width, s.height);
-    }
-
-    if (w->ShowCaption) {
-      if (w->ShowTitle) {
-        const int length = ::GetWindowTextLengthA(window);
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), length + 1)));
-        DrawTitle(i, &g, text);
+      // Clean copies of the strips, to repaint under buttons, title and panels.
+      if (w->ShowCaption) {
+        KeepCopyOf(w->CaptionCacheDC, frameDC, 0, 0, W, w->CaptionHeight);
+        if (w->CaptionCacheDC) kept.stripWidth = W, kept.stripHeight = w->CaptionHeight;
       }
+      if (w->StatusHeight > 0) {
+        const IntRect& s = w->StatusRect;
+        KeepCopyOf(w->StatusCacheDC, frameDC, s.x, s.y, s.width, s.height);
+      }
+      if (viewed) {
+        SavePixels(view, kept.base.pixels);
+        kept.base.key = baseKey;
+      }
+      lap.Lap(RenderProfile::kStripCopies);
+    }
+
+    if (w->ShowCaption) {
+      if (w->ShowTitle) DrawTitle(i, &g, title);
+      g.Flush(Gdiplus::FlushIntentionSync);
+      lap.Lap(RenderProfile::kTitle);
       for (int k = 1; k <= w->CaptionButtons.count(); ++k) DrawCaptionButton(i, k, &g, false);
+      g.Flush(Gdiplus::FlushIntentionSync);
+      lap.Lap(RenderProfile::kButtons);
     }
     if (w->StatusHeight > 0)
       for (int k = 1; k <= w->StatusPanels.count(); ++k) DrawStatusBar(i, &g, k);
     g.Flush(Gdiplus::FlushIntentionSync);
+    if (viewed && kept.base.Holds(baseKey)) {
+      SavePixels(view, kept.finished.pixels);
+      kept.finished.key = finishedKey;
+    }
+    lap.Lap(RenderProfile::kStatus);
   }
 
   if (dc) {
@@ -187,6 +292,8 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
     // Skinned children standing on the window repaint over the new frame.
     if (!Module.FirstSizePending) RefreshChildrenOnFrame(*w);
   }
+  lap.Lap(RenderProfile::kCopy);
+  if (RenderProfile* profile = ActiveRenderProfile()) ++profile->renders;
   w->Dirty = false;
 }
 
