@@ -30,10 +30,13 @@ void RequestStart(const MainWindowControls& c) {
 
 DrawKey DrawKeyOf(WPARAM virtualKey) {
   switch (virtualKey) {
-    case VK_SPACE: case VK_RETURN: case VK_NEXT: case VK_RIGHT: case VK_DOWN:
-      return DrawKey::Toggle;
-    case VK_ESCAPE: case VK_PRIOR:
-      return DrawKey::Stop;
+    case VK_SPACE:
+    case VK_RETURN:
+    case VK_NEXT:
+    case VK_RIGHT:
+    case VK_DOWN: return DrawKey::Toggle;
+    case VK_ESCAPE:
+    case VK_PRIOR: return DrawKey::Stop;
   }
   return DrawKey::None;
 }

@@ -72,7 +72,8 @@ std::vector<int32_t> ParseRound(const std::string& text, const std::vector<std::
   while (next()) {
     if (line.empty()) continue;
     int32_t k = 0;
-    if (!ParseLine(line, roster.size(), k) || seen[static_cast<size_t>(k)] || IsEmptyLine(roster, k))
+    if (!ParseLine(line, roster.size(), k) || seen[static_cast<size_t>(k)] ||
+        IsEmptyLine(roster, k))
       return {};
     seen[static_cast<size_t>(k)] = true;
     called.push_back(k);
@@ -115,7 +116,8 @@ int32_t LandFairly(int32_t shown) {
   const std::string text = RoundText(Roster, called);
   // A folder that cannot be written keeps the draw going: the round is then
   // only as long as this landing remembers.
-  platform::WriteWholeFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+  platform::WriteWholeFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()),
+                                     text.size());
   return landing;
 }
 

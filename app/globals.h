@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace skin { class SkinEngine; }
+namespace skin {
+class SkinEngine;
+}
 
 namespace app {
 

@@ -52,8 +52,8 @@ class MainWindowView final : public DrawView {
 
 MainWindowView g_view;
 
-HWND CreateChild(const char* className, const char* text, DWORD style, const RECT& b,
-                 HWND parent, int id) {
+HWND CreateChild(const char* className, const char* text, DWORD style, const RECT& b, HWND parent,
+                 int id) {
   return ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, b.left, b.top,
                            b.right - b.left, b.bottom - b.top, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -67,11 +67,8 @@ LRESULT CALLBACK PictureBoxHook(HWND box, UINT message, WPARAM wParam, LPARAM lP
     case WM_LBUTTONDBLCLK:
       CloseMainWindow(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<int>(wParam));
       return 0;
-    case WM_LBUTTONDOWN:
-      return 0;
-    case WM_NCDESTROY:
-      ::RemovePropA(box, "RollCallPictureProc");
-      break;
+    case WM_LBUTTONDOWN: return 0;
+    case WM_NCDESTROY: ::RemovePropA(box, "RollCallPictureProc"); break;
   }
   return ::CallWindowProcA(original, box, message, wParam, lParam);
 }
@@ -81,7 +78,8 @@ void CreateControls(HWND window) {
   g_closing = false;
   // Skinned, the group box paints the window's picture behind itself and
   // its children.
-  g_controls.groupBox = CreateChild("BUTTON", "", BS_GROUPBOX, kGroupBoxBounds, window, kGroupBoxId);
+  g_controls.groupBox =
+      CreateChild("BUTTON", "", BS_GROUPBOX, kGroupBoxBounds, window, kGroupBoxId);
   g_controls.pictureBox = CreatePictureBox(g_controls.groupBox, kPictureBoxId, kPictureBoxBounds);
   ::SetPropA(g_controls.pictureBox, "RollCallPictureProc",
              reinterpret_cast<HANDLE>(::SetWindowLongPtrA(
@@ -119,26 +117,17 @@ void OnDestroy() {
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      CreateControls(window);
-      return 0;
+    case WM_CREATE: CreateControls(window); return 0;
     case WM_LBUTTONDBLCLK:
       CloseMainWindow(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<int>(wParam));
       return 0;
-    case WM_COMMAND:
-      OnCommand(wParam);
-      return 0;
-    case WM_CTLCOLORSTATIC:
-      return OnCtlColorStatic(window, wParam, lParam);
+    case WM_COMMAND: OnCommand(wParam); return 0;
+    case WM_CTLCOLORSTATIC: return OnCtlColorStatic(window, wParam, lParam);
     case WM_CLOSE:
       g_closing = true;  // destruction follows, deactivating the application
       break;
-    case WM_DESTROY:
-      OnDestroy();
-      return 0;
-    case WM_NCDESTROY:
-      g_controls = MainWindowControls{};
-      break;
+    case WM_DESTROY: OnDestroy(); return 0;
+    case WM_NCDESTROY: g_controls = MainWindowControls{}; break;
   }
   return ::DefWindowProcA(window, message, wParam, lParam);
 }
@@ -166,9 +155,9 @@ HWND CreateMainWindow() {
   const int x = (::GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
   const int y = (::GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
   // No caption, no frame, no minimise or maximise box: the skin draws the frame.
-  HWND window = ::CreateWindowExA(0, kMainWindowClass, "", WS_POPUP | WS_CLIPSIBLINGS, x, y,
-                                  kMainWindowWidth, kMainWindowHeight, nullptr, nullptr,
-                                  instance, nullptr);
+  HWND window =
+      ::CreateWindowExA(0, kMainWindowClass, "", WS_POPUP | WS_CLIPSIBLINGS, x, y, kMainWindowWidth,
+                        kMainWindowHeight, nullptr, nullptr, instance, nullptr);
   if (!window) return nullptr;
   if (skin::ModuleIcon) {
     ::SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(skin::ModuleIcon));

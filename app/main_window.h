@@ -12,9 +12,9 @@ constexpr int kMainWindowHeight = 394;
 
 // Control identifiers.
 enum ControlId : int {
-  kGroupBoxId = 1,   // 分组框1
-  kPictureBoxId = 2, // 图片框1
-  kLabelId = 3,      // 透明标签1
+  kGroupBoxId = 1,     // 分组框1
+  kPictureBoxId = 2,   // 图片框1
+  kLabelId = 3,        // 透明标签1
   kStartButtonId = 4,  // 按钮1
   kStopButtonId = 5,   // 按钮2
 };

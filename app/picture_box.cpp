@@ -86,8 +86,7 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
       delete state;
       ::SetWindowLongPtrA(box, GWLP_USERDATA, 0);
       break;
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers the whole box
+    case WM_ERASEBKGND: return 1;  // WM_PAINT covers the whole box
     case WM_PAINT:
       if (state) {
         OnPaint(box, *state);
@@ -95,9 +94,9 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
       }
       break;
     case kSetPicture:
-      return state && OnSetPicture(box, *state, *reinterpret_cast<const std::vector<uint8_t>*>(lParam));
-    case kHasPicture:
-      return state && state->brush;
+      return state &&
+             OnSetPicture(box, *state, *reinterpret_cast<const std::vector<uint8_t>*>(lParam));
+    case kHasPicture: return state && state->brush;
   }
   return ::DefWindowProcA(box, message, wParam, lParam);
 }

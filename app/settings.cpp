@@ -110,8 +110,8 @@ void CreateSettingsFileIfMissing() {
 void ReadSettings() {
   const std::string path = SettingsPath();
   auto read = [&path](int row) {
-    return SettingTextToNumber(platform::ReadProfileKey(path, kDefaults[row].section,
-                                                        kDefaults[row].key));
+    return SettingTextToNumber(
+        platform::ReadProfileKey(path, kDefaults[row].section, kDefaults[row].key));
   };
   TotalCount = read(0);
   Phase1Count = read(1);

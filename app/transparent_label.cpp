@@ -17,11 +17,11 @@ constexpr int kTextMargin = 4;
 
 struct LabelState {
   COLORREF colour = RGB(0, 0, 0);
-  HFONT font = nullptr;           // the font in use (WM_SETFONT does not pass ownership)
-  platform::UniqueFont ownFont;   // the font the label was created with
-  platform::UniqueFont fitFont;   // a smaller copy of `font` when the text is too wide
-  RECT home{};                    // the label's own box, in parent coordinates
-  bool placing = false;           // the label is moving itself
+  HFONT font = nullptr;          // the font in use (WM_SETFONT does not pass ownership)
+  platform::UniqueFont ownFont;  // the font the label was created with
+  platform::UniqueFont fitFont;  // a smaller copy of `font` when the text is too wide
+  RECT home{};                   // the label's own box, in parent coordinates
+  bool placing = false;          // the label is moving itself
 };
 
 LabelState* StateOf(HWND label) {
@@ -103,8 +103,8 @@ platform::UniqueFont FittingFont(HDC dc, HGDIOBJ font, const std::string& text, 
   const int sign = lf.lfHeight < 0 ? -1 : 1;
   // Text width grows about in proportion to the height; a rounded-down guess
   // usually fits at once, and each further try is a pixel smaller.
-  int height = std::max(1, static_cast<int>(static_cast<long long>(std::abs(lf.lfHeight)) *
-                                            room / width));
+  int height =
+      std::max(1, static_cast<int>(static_cast<long long>(std::abs(lf.lfHeight)) * room / width));
   platform::UniqueFont smaller;
   for (; height >= 1; --height) {
     lf.lfHeight = sign * height;
@@ -199,8 +199,7 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
       delete state;
       ::SetWindowLongPtrA(label, GWLP_USERDATA, 0);
       break;
-    case WM_ERASEBKGND:
-      return 1;  // nothing of its own behind the text
+    case WM_ERASEBKGND: return 1;  // nothing of its own behind the text
     case WM_PAINT:
       if (state) {
         OnPaint(label, *state);
@@ -221,16 +220,14 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
         FitToText(label, *state, LOWORD(lParam) != 0);
       }
       return 0;
-    case WM_GETFONT:
-      return state ? reinterpret_cast<LRESULT>(state->font) : 0;
+    case WM_GETFONT: return state ? reinterpret_cast<LRESULT>(state->font) : 0;
     case kSetTextColour:
       if (state && state->colour != static_cast<COLORREF>(wParam)) {
         state->colour = static_cast<COLORREF>(wParam);
         RepaintBehind(label);
       }
       return 0;
-    case kGetTextColour:
-      return state ? state->colour : 0;
+    case kGetTextColour: return state ? state->colour : 0;
   }
   return ::DefWindowProcA(label, message, wParam, lParam);
 }
@@ -252,11 +249,10 @@ HWND CreateTransparentLabel(HWND parent, int id, const RECT& b, const std::strin
                             int fontHeight, BYTE charset) {
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
   RegisterTransparentLabelClass(instance);
-  HWND label = ::CreateWindowExA(WS_EX_TRANSPARENT, kTransparentLabelClass, text.c_str(),
-                                 WS_CHILD | WS_VISIBLE, b.left, b.top, b.right - b.left,
-                                 b.bottom - b.top, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                 nullptr);
+  HWND label = ::CreateWindowExA(
+      WS_EX_TRANSPARENT, kTransparentLabelClass, text.c_str(), WS_CHILD | WS_VISIBLE, b.left, b.top,
+      b.right - b.left, b.bottom - b.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      instance, nullptr);
   if (!label) return nullptr;
   // An empty face name: the platform picks its default face for the charset.
   platform::UniqueFont font(::CreateFontA(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,

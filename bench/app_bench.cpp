@@ -30,7 +30,7 @@
 
 namespace {
 
-constexpr char kSpinArgument[] = "--spin";                  // a child that only spins
+constexpr char kSpinArgument[] = "--spin";                   // a child that only spins
 constexpr char kSpinMessagesArgument[] = "--spin-messages";  // spins handling messages
 constexpr int kSpinChildMs = 1500;
 constexpr int kSpinMeasuredMs = 1000;
@@ -99,7 +99,8 @@ long FindWineServer() {
   char prefix[MAX_PATH] = {};
   if (!::GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH)) return 0;
   long server = 0;
-  for (long pid : bench::LinuxProcessesWith("environ", std::string("WINEPREFIX=") + prefix + '\0')) {
+  for (long pid :
+       bench::LinuxProcessesWith("environ", std::string("WINEPREFIX=") + prefix + '\0')) {
     std::string name;
     if (!bench::ReadSmallFile("Z:\\proc\\" + std::to_string(pid) + "\\comm", &name) ||
         name.find("wineserver") == std::string::npos)
@@ -122,7 +123,8 @@ std::string MachineLoad() {
 
 void ReportServerShare(long server, const bench::CpuInterval& interval) {
   if (!server)
-    bench::ReportText("  wine server meanwhile", "not measured", "", "(no one server of this prefix)");
+    bench::ReportText("  wine server meanwhile", "not measured", "",
+                      "(no one server of this prefix)");
   else
     bench::ReportCpuShare("  wine server meanwhile", interval, "(all Windows processes)");
 }
@@ -152,7 +154,8 @@ class RunningProgram {
   // the milliseconds from `start`, or -1.
   double WaitUntilPainted(double start) {
     while (bench::NowMs() - start < 20000) {
-      if (!window_) window_ = testing_support::FindTopWindow(pi_.dwProcessId, app::kMainWindowClass, true);
+      if (!window_)
+        window_ = testing_support::FindTopWindow(pi_.dwProcessId, app::kMainWindowClass, true);
       if (window_) {
         DWORD_PTR r;
         ::SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &r);
@@ -251,9 +254,8 @@ void BenchProgramDraw(const std::string& program, const std::string& title,
   serverCpu.Start();
   cpu.Start();
   DWORD_PTR result = 0;
-  const bool answered =
-      ::SendMessageTimeoutA(::GetDlgItem(p.window(), app::kStartButtonId), BM_CLICK, 0, 0,
-                            SMTO_NORMAL, 60000, &result) != 0;
+  const bool answered = ::SendMessageTimeoutA(::GetDlgItem(p.window(), app::kStartButtonId),
+                                              BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &result) != 0;
   const bool read = cpu.Stop();
   serverCpu.Stop();
   if (!answered || !read || p.LabelText() == "青禾") {
@@ -331,7 +333,8 @@ int Spin(bool handleMessages, int ms, const char* event) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::string(argv[1]) == kSpinArgument) return Spin(false, std::atoi(argv[2]), argv[3]);
+  if (argc == 4 && std::string(argv[1]) == kSpinArgument)
+    return Spin(false, std::atoi(argv[2]), argv[3]);
   if (argc == 4 && std::string(argv[1]) == kSpinMessagesArgument)
     return Spin(true, std::atoi(argv[2]), argv[3]);
 

@@ -27,7 +27,8 @@ class ProgramSkin {
  private:
   struct Module {
     Module() {
-      INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
+      INITCOMMONCONTROLSEX icc{sizeof icc,
+                               ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
       ::InitCommonControlsEx(&icc);
       platform::StartGdiplus();
       skin::InitSkinModule();

@@ -153,7 +153,8 @@ class CpuInterval {
 
 // The note for a count of no tick at all, where the figure is a bound.
 inline std::string NoTick(const std::string& note) {
-  std::string inner = note.size() >= 2 && note.front() == '(' ? note.substr(1, note.size() - 2) : note;
+  std::string inner =
+      note.size() >= 2 && note.front() == '(' ? note.substr(1, note.size() - 2) : note;
   return "(not one 10 ms clock tick" + (inner.empty() ? "" : "; " + inner) + ")";
 }
 
@@ -163,8 +164,7 @@ inline void ReportCpuTime(const std::string& name, const CpuInterval& c,
   if (c.ticks() > 0) {
     Report(name, c.cpuMs(), "ms", note);
   } else {
-    ReportText(name, "< " + std::to_string(static_cast<int>(kMsPerTick)), "ms",
-               NoTick(note));
+    ReportText(name, "< " + std::to_string(static_cast<int>(kMsPerTick)), "ms", NoTick(note));
   }
 }
 

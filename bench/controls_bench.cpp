@@ -27,8 +27,8 @@ HWND MakeChild(HWND parent, const char* text, DWORD style, const RECT& r) {
 platform::MemorySurface SurfaceOf(const RECT& r) {
   platform::WindowDC screen(nullptr);
   return platform::MemorySurface(
-      screen.get(), platform::UniqueBitmap(::CreateCompatibleBitmap(
-                        screen.get(), r.right - r.left, r.bottom - r.top)));
+      screen.get(), platform::UniqueBitmap(::CreateCompatibleBitmap(screen.get(), r.right - r.left,
+                                                                    r.bottom - r.top)));
 }
 
 }  // namespace
@@ -58,9 +58,8 @@ int main() {
                SRCCOPY);
     });
     bench::Report("BitBlt 176 x 40", buttonBlit, "ms");
-    const double normal = bench::TimeMs(300, [&] {
-      skin::PaintPushButton(button, buttonSurface.dc(), 0, buttonRect);
-    });
+    const double normal = bench::TimeMs(
+        300, [&] { skin::PaintPushButton(button, buttonSurface.dc(), 0, buttonRect); });
     bench::Report("push button paint, normal", normal, "ms", bench::Ratio(normal, buttonBlit));
     const double hot = bench::TimeMs(300, [&] {
       skin::PaintPushButton(button, buttonSurface.dc(), skin::kStateHot | skin::kStatePressed,
@@ -75,11 +74,12 @@ int main() {
       ::BitBlt(boxSurface.dc(), 0, 0, boxRect.right, boxRect.bottom, boxSource.dc(), 0, 0, SRCCOPY);
     });
     bench::Report("BitBlt 514 x 343", boxBlit, "ms");
-    const double capture = bench::TimeMs(100, [&] {
-      skin::ReleaseSurface(skin::CaptureParentBackground(groupBox, boxRect));
-    });
-    bench::Report("  of which: capturing what lies behind", capture, "ms", bench::Ratio(capture, boxBlit));
-    const double full = bench::TimeMs(100, [&] { skin::FullPaintContainer(groupBox, boxSurface.dc()); });
+    const double capture = bench::TimeMs(
+        100, [&] { skin::ReleaseSurface(skin::CaptureParentBackground(groupBox, boxRect)); });
+    bench::Report("  of which: capturing what lies behind", capture, "ms",
+                  bench::Ratio(capture, boxBlit));
+    const double full =
+        bench::TimeMs(100, [&] { skin::FullPaintContainer(groupBox, boxSurface.dc()); });
     bench::Report("group box full paint (no caption)", full, "ms", bench::Ratio(full, boxBlit));
     const double withCaption =
         bench::TimeMs(100, [&] { skin::FullPaintContainer(captioned, boxSurface.dc()); });

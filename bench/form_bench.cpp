@@ -35,9 +35,8 @@ SIZE WindowSize(HWND control) {
 double BlitOf(SIZE size) {
   platform::MemorySurface target = SurfaceOf(size.cx, size.cy);
   platform::MemorySurface source = SurfaceOf(size.cx, size.cy);
-  const double ms = bench::TimeMs(2000, [&] {
-    ::BitBlt(target.dc(), 0, 0, size.cx, size.cy, source.dc(), 0, 0, SRCCOPY);
-  });
+  const double ms = bench::TimeMs(
+      2000, [&] { ::BitBlt(target.dc(), 0, 0, size.cx, size.cy, source.dc(), 0, 0, SRCCOPY); });
   bench::Report("BitBlt " + std::to_string(size.cx) + " x " + std::to_string(size.cy), ms, "ms");
   return ms;
 }
@@ -80,9 +79,8 @@ int main() {
     const double headerBlit = BlitOf(headerSize);
     const int headerIndex = skin::FindChild(w->Headers, header);
     platform::MemorySurface headerSurface = SurfaceOf(headerSize.cx, headerSize.cy);
-    const double items = bench::TimeMs(300, [&] {
-      skin::PaintHeader(i, headerIndex, headerSurface.dc());
-    });
+    const double items =
+        bench::TimeMs(300, [&] { skin::PaintHeader(i, headerIndex, headerSurface.dc()); });
     bench::Report("header paint, three items", items, "ms", bench::Ratio(items, headerBlit));
 
     RECT client;

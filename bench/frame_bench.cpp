@@ -67,9 +67,9 @@ double TimeResizedRenders(skin::SkinEngine& engine, HWND window, int w, int h, i
 
 void ReportStages(const RenderProfile& p, double blit) {
   static const char* const names[RenderProfile::kStageCount] = {
-      "region", "frame bitmap", "keys compared", "kept pixels copied", "background",
-      "border", "strip copies",
-      "title", "caption buttons", "status strip", "copy to window"};
+      "region",          "frame bitmap", "keys compared", "kept pixels copied",
+      "background",      "border",       "strip copies",  "title",
+      "caption buttons", "status strip", "copy to window"};
   if (p.renders <= 0) {
     bench::ReportText("    stages", "not measured", "", "(no render was profiled)");
     return;
@@ -85,8 +85,8 @@ void ReportStages(const RenderProfile& p, double blit) {
 }
 
 void Measure(skin::SkinEngine& engine, const Case& c) {
-  std::printf("\n%s, %s%s%s\n", c.name, Size(c.width, c.height).c_str(),
-              c.title ? ", title" : "", c.status ? ", glowing three-panel status strip" : "");
+  std::printf("\n%s, %s%s%s\n", c.name, Size(c.width, c.height).c_str(), c.title ? ", title" : "",
+              c.status ? ", glowing three-panel status strip" : "");
   HWND window = bench::MakePlainWindow(c.name, c.width, c.height);
   skin::SkinWindowOptions o;
   o.captionHeight = 50;
@@ -110,9 +110,8 @@ void Measure(skin::SkinEngine& engine, const Case& c) {
   HDC frame = skin::WindowRecord(i)->FrameDC.get();
   const int runs = c.width * c.height > 1000000 ? 20 : 100;
 
-  const double blit = bench::TimeMs(runs * 4, [&] {
-    ::BitBlt(screen.get(), 0, 0, c.width, c.height, frame, 0, 0, SRCCOPY);
-  });
+  const double blit = bench::TimeMs(
+      runs * 4, [&] { ::BitBlt(screen.get(), 0, 0, c.width, c.height, frame, 0, 0, SRCCOPY); });
   bench::Report("  BitBlt " + Size(c.width, c.height) + " to the window", blit, "ms");
 
   const double render = bench::TimeMs(runs, [&] { engine.RenderFrame(i, screen.get()); });
@@ -142,9 +141,8 @@ void Measure(skin::SkinEngine& engine, const Case& c) {
   const skin::CaptionButton& b = w->CaptionButtons.at(k);
   const int bx = static_cast<int>(b.Rect.X - 1), by = w->ButtonsTop + 1;
   frame = w->FrameDC.get();
-  const double buttonBlit = bench::TimeMs(2000, [&] {
-    ::BitBlt(screen.get(), bx, by, b.Width, b.Height, frame, bx, by, SRCCOPY);
-  });
+  const double buttonBlit = bench::TimeMs(
+      2000, [&] { ::BitBlt(screen.get(), bx, by, b.Width, b.Height, frame, bx, by, SRCCOPY); });
   bench::Report("  BitBlt " + Size(b.Width, b.Height) + " (the close button)", buttonBlit, "ms");
   int step = 0;
   const double fade = bench::TimeMs(500, [&] {
@@ -168,8 +166,9 @@ int main() {
         {"FrameBenchMaximised", 1920, 1080, false, false, 16.0},
         {"FrameBenchMaximisedStatus", 1920, 1080, true, true, 16.0},
     };
-    std::printf("The program's picture stretched (mode 3) under a black frame.\n"
-                "Stages are means per render, measured with a flush after each.\n");
+    std::printf(
+        "The program's picture stretched (mode 3) under a black frame.\n"
+        "Stages are means per render, measured with a flush after each.\n");
     for (const Case& c : cases) Measure(program.engine, c);
   }
   return 0;

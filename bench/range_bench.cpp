@@ -33,9 +33,8 @@ SIZE WindowSize(HWND control) {
 double BlitOf(SIZE size) {
   platform::MemorySurface target = SurfaceOf(size.cx, size.cy);
   platform::MemorySurface source = SurfaceOf(size.cx, size.cy);
-  const double ms = bench::TimeMs(2000, [&] {
-    ::BitBlt(target.dc(), 0, 0, size.cx, size.cy, source.dc(), 0, 0, SRCCOPY);
-  });
+  const double ms = bench::TimeMs(
+      2000, [&] { ::BitBlt(target.dc(), 0, 0, size.cx, size.cy, source.dc(), 0, 0, SRCCOPY); });
   bench::Report("BitBlt " + std::to_string(size.cx) + " x " + std::to_string(size.cy), ms, "ms");
   return ms;
 }
@@ -49,7 +48,8 @@ int main() {
     platform::UniqueFont font(::CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                             GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                             DEFAULT_QUALITY, DEFAULT_PITCH, "宋体"));
-    const gallery::RangeControls ranges = gallery::CreateRangeControls(window, font.get(), 24, 60, 952);
+    const gallery::RangeControls ranges =
+        gallery::CreateRangeControls(window, font.get(), 24, 60, 952);
     ::KillTimer(window, gallery::kPulseTimer);  // nothing moves while measured
     skin::SkinWindowOptions o;
     o.captionHeight = 40;
@@ -77,9 +77,8 @@ int main() {
     const SIZE spin = WindowSize(ranges.spin);
     const double spinBlit = BlitOf(spin);
     const int spinIndex = skin::FindChild(w->UpDowns, ranges.spin);
-    const double halves = bench::TimeMs(300, [&] {
-      skin::PaintUpDown(i, spinIndex, true, false, MAKELPARAM(2, 2));
-    });
+    const double halves =
+        bench::TimeMs(300, [&] { skin::PaintUpDown(i, spinIndex, true, false, MAKELPARAM(2, 2)); });
     bench::Report("up-down paint, one half hot", halves, "ms", bench::Ratio(halves, spinBlit));
 
     ::DestroyWindow(window);

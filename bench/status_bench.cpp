@@ -24,9 +24,8 @@ platform::MemorySurface SurfaceOf(int width, int height) {
 double BlitOf(int width, int height) {
   platform::MemorySurface target = SurfaceOf(width, height);
   platform::MemorySurface source = SurfaceOf(width, height);
-  const double ms = bench::TimeMs(2000, [&] {
-    ::BitBlt(target.dc(), 0, 0, width, height, source.dc(), 0, 0, SRCCOPY);
-  });
+  const double ms = bench::TimeMs(
+      2000, [&] { ::BitBlt(target.dc(), 0, 0, width, height, source.dc(), 0, 0, SRCCOPY); });
   bench::Report("BitBlt " + std::to_string(width) + " x " + std::to_string(height), ms, "ms");
   return ms;
 }

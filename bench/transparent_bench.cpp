@@ -26,8 +26,8 @@ int main() {
   {
     bench::ProgramSkin program;
     HWND window = bench::MakePlainWindow("TransparentBenchWindow", 640, 480);
-    HWND tab = ::CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                                 20, 60, 400, 300, window, nullptr, nullptr, nullptr);
+    HWND tab = ::CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 20,
+                                 60, 400, 300, window, nullptr, nullptr, nullptr);
     char first[] = "第一页", second[] = "第二页";
     TCITEMA item{};
     item.mask = TCIF_TEXT;

@@ -142,8 +142,8 @@ bool Bitmap::BitmapApplyEffect(CGpEffect* effect, RECT* area, bool use_aux_data,
   // Not every GDI+ (nor every import library) has the effects: look it up.
   using ApplyEffect = Status(WINGDIPAPI*)(GpBitmap*, CGpEffect*, RECT*, BOOL, VOID**, INT*);
   HMODULE module = ::GetModuleHandleW(L"gdiplus.dll");
-  auto apply = module ? reinterpret_cast<ApplyEffect>(
-                            reinterpret_cast<void*>(::GetProcAddress(module, "GdipBitmapApplyEffect")))
+  auto apply = module ? reinterpret_cast<ApplyEffect>(reinterpret_cast<void*>(
+                            ::GetProcAddress(module, "GdipBitmapApplyEffect")))
                       : nullptr;
   if (!apply) return Record(NotImplemented);
   return Record(apply(GetNative(), effect, area, use_aux_data, aux_data, aux_data_size));
@@ -155,8 +155,8 @@ namespace {
 std::optional<RotateFlipType> QuarterTurn(float angle) {
   const float turns = angle / 90;
   if (turns != std::floor(turns)) return std::nullopt;
-  static const RotateFlipType kTurns[4] = {RotateNoneFlipNone, Rotate90FlipNone,
-                                           Rotate180FlipNone, Rotate270FlipNone};
+  static const RotateFlipType kTurns[4] = {RotateNoneFlipNone, Rotate90FlipNone, Rotate180FlipNone,
+                                           Rotate270FlipNone};
   return kTurns[((int(turns) % 4) + 4) % 4];
 }
 }  // namespace
@@ -175,8 +175,7 @@ bool Bitmap::RotatedCopy(Bitmap& target, float angle, std::optional<Size> size,
   }
   Bitmap rotated;
   if (!rotated.CreateBitmap(size->Width, size->Height)) return false;
-  if (!rotated.BitmapSetResolution(GetImageHorizontalResolution(),
-                                   GetImageVerticalResolution())) {
+  if (!rotated.BitmapSetResolution(GetImageHorizontalResolution(), GetImageVerticalResolution())) {
     return false;
   }
   // Quarter turns are done without resampling (turning a copy of the pixels),

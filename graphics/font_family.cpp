@@ -28,9 +28,7 @@ void FontFamily::SetNative(GpFontFamily* native) {
   detail::Adopt(native_, native, &GdipDeleteFontFamily);
 }
 
-bool FontFamily::DeleteFontFamily() {
-  return detail::DeleteNative(native_, &GdipDeleteFontFamily);
-}
+bool FontFamily::DeleteFontFamily() { return detail::DeleteNative(native_, &GdipDeleteFontFamily); }
 
 bool FontFamily::CreateFontFamilyFromName(const std::string& name,
                                           const FontCollection* collection) {

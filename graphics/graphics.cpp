@@ -46,16 +46,16 @@ bool Graphics::Flush(FlushIntention intention) { return Record(GdipFlush(native_
 
 bool Graphics::CreateFromHWND(HWND window, bool icm) {
   GpGraphics* graphics = nullptr;
-  Status status = icm ? GdipCreateFromHWNDICM(window, &graphics)
-                      : GdipCreateFromHWND(window, &graphics);
+  Status status =
+      icm ? GdipCreateFromHWNDICM(window, &graphics) : GdipCreateFromHWND(window, &graphics);
   SetNative(status == Ok ? graphics : nullptr);
   return Record(status);
 }
 
 bool Graphics::CreateFromHDC(HDC dc, std::optional<HANDLE> device) {
   GpGraphics* graphics = nullptr;
-  Status status = device ? GdipCreateFromHDC2(dc, *device, &graphics)
-                         : GdipCreateFromHDC(dc, &graphics);
+  Status status =
+      device ? GdipCreateFromHDC2(dc, *device, &graphics) : GdipCreateFromHDC(dc, &graphics);
   SetNative(status == Ok ? graphics : nullptr);
   return Record(status);
 }
@@ -94,8 +94,7 @@ bool Graphics::SetCompositingMode(CompositingMode mode) {
 
 CompositingQuality Graphics::GetCompositingQuality() const {
   CompositingQuality quality = CompositingQualityDefault;
-  return Record(GdipGetCompositingQuality(native_, &quality)) ? quality
-                                                              : CompositingQualityDefault;
+  return Record(GdipGetCompositingQuality(native_, &quality)) ? quality : CompositingQualityDefault;
 }
 
 bool Graphics::SetCompositingQuality(CompositingQuality quality) {
@@ -344,14 +343,14 @@ bool Graphics::DrawCurve2I(const Pen& pen, const std::vector<Point>& points, flo
 
 bool Graphics::DrawCurve3(const Pen& pen, const std::vector<PointF>& points, int offset,
                           int segments, float tension) {
-  return Record(GdipDrawCurve3(native_, pen.GetNative(), points.data(), int(points.size()),
-                               offset, segments, tension));
+  return Record(GdipDrawCurve3(native_, pen.GetNative(), points.data(), int(points.size()), offset,
+                               segments, tension));
 }
 
 bool Graphics::DrawCurve3I(const Pen& pen, const std::vector<Point>& points, int offset,
                            int segments, float tension) {
-  return Record(GdipDrawCurve3I(native_, pen.GetNative(), points.data(), int(points.size()),
-                                offset, segments, tension));
+  return Record(GdipDrawCurve3I(native_, pen.GetNative(), points.data(), int(points.size()), offset,
+                                segments, tension));
 }
 
 bool Graphics::DrawClosedCurve(const Pen& pen, const std::vector<PointF>& points) {
@@ -362,16 +361,14 @@ bool Graphics::DrawClosedCurveI(const Pen& pen, const std::vector<Point>& points
   return Record(GdipDrawClosedCurveI(native_, pen.GetNative(), points.data(), int(points.size())));
 }
 
-bool Graphics::DrawClosedCurve2(const Pen& pen, const std::vector<PointF>& points,
-                                float tension) {
+bool Graphics::DrawClosedCurve2(const Pen& pen, const std::vector<PointF>& points, float tension) {
   return Record(
       GdipDrawClosedCurve2(native_, pen.GetNative(), points.data(), int(points.size()), tension));
 }
 
-bool Graphics::DrawClosedCurve2I(const Pen& pen, const std::vector<Point>& points,
-                                 float tension) {
-  return Record(GdipDrawClosedCurve2I(native_, pen.GetNative(), points.data(),
-                                      int(points.size()), tension));
+bool Graphics::DrawClosedCurve2I(const Pen& pen, const std::vector<Point>& points, float tension) {
+  return Record(
+      GdipDrawClosedCurve2I(native_, pen.GetNative(), points.data(), int(points.size()), tension));
 }
 
 bool Graphics::GraphicsClear(ARGB colour) { return Record(GdipGraphicsClear(native_, colour)); }
@@ -396,14 +393,12 @@ bool Graphics::FillRectanglesI(const Brush& brush, const std::vector<Rect>& rect
   return Record(GdipFillRectanglesI(native_, brush.GetNative(), rects.data(), int(rects.size())));
 }
 
-bool Graphics::FillPolygon(const Brush& brush, const std::vector<PointF>& points,
-                           FillMode mode) {
+bool Graphics::FillPolygon(const Brush& brush, const std::vector<PointF>& points, FillMode mode) {
   return Record(
       GdipFillPolygon(native_, brush.GetNative(), points.data(), int(points.size()), mode));
 }
 
-bool Graphics::FillPolygonI(const Brush& brush, const std::vector<Point>& points,
-                            FillMode mode) {
+bool Graphics::FillPolygonI(const Brush& brush, const std::vector<Point>& points, FillMode mode) {
   return Record(
       GdipFillPolygonI(native_, brush.GetNative(), points.data(), int(points.size()), mode));
 }
@@ -422,8 +417,8 @@ bool Graphics::FillPie(const Brush& brush, float x, float y, float width, float 
       GdipFillPie(native_, brush.GetNative(), x, y, width, height, start_angle, sweep_angle));
 }
 
-bool Graphics::FillPieI(const Brush& brush, int x, int y, int width, int height,
-                        float start_angle, float sweep_angle) {
+bool Graphics::FillPieI(const Brush& brush, int x, int y, int width, int height, float start_angle,
+                        float sweep_angle) {
   return Record(
       GdipFillPieI(native_, brush.GetNative(), x, y, width, height, start_angle, sweep_angle));
 }
@@ -434,14 +429,13 @@ bool Graphics::FillPath(const Brush& brush, const Path& path) {
 }
 
 bool Graphics::FillClosedCurve(const Brush& brush, const std::vector<PointF>& points) {
-  return Record(
-      GdipFillClosedCurve(native_, brush.GetNative(), points.data(), int(points.size())));
+  return Record(GdipFillClosedCurve(native_, brush.GetNative(), points.data(), int(points.size())));
 }
 
 bool Graphics::FillClosedCurve2(const Brush& brush, const std::vector<PointF>& points,
                                 float tension, FillMode mode) {
-  return Record(GdipFillClosedCurve2(native_, brush.GetNative(), points.data(),
-                                     int(points.size()), tension, mode));
+  return Record(GdipFillClosedCurve2(native_, brush.GetNative(), points.data(), int(points.size()),
+                                     tension, mode));
 }
 
 bool Graphics::FillClosedCurveI(const Brush& brush, const std::vector<Point>& points) {
@@ -451,8 +445,8 @@ bool Graphics::FillClosedCurveI(const Brush& brush, const std::vector<Point>& po
 
 bool Graphics::FillClosedCurve2I(const Brush& brush, const std::vector<Point>& points,
                                  float tension, FillMode mode) {
-  return Record(GdipFillClosedCurve2I(native_, brush.GetNative(), points.data(),
-                                      int(points.size()), tension, mode));
+  return Record(GdipFillClosedCurve2I(native_, brush.GetNative(), points.data(), int(points.size()),
+                                      tension, mode));
 }
 
 bool Graphics::FillRegion(const Brush& brush, const Region& region) {
@@ -472,13 +466,13 @@ bool Graphics::DrawString(const std::wstring& text, const Font& font, const Rect
                                NativeOf(format), brush.GetNative()));
 }
 
-TextMeasure Graphics::MeasureString(const std::string& text, const Font& font,
-                                    const RectF& layout, const StringFormat* format) const {
+TextMeasure Graphics::MeasureString(const std::string& text, const Font& font, const RectF& layout,
+                                    const StringFormat* format) const {
   return MeasureString(Utf16FromCodePage(text), font, layout, format);
 }
 
-TextMeasure Graphics::MeasureString(const std::wstring& text, const Font& font,
-                                    const RectF& layout, const StringFormat* format) const {
+TextMeasure Graphics::MeasureString(const std::wstring& text, const Font& font, const RectF& layout,
+                                    const StringFormat* format) const {
   const int length = detail::Utf16Length(text);
   if (length == 0) {
     Record(InvalidParameter);
@@ -536,9 +530,9 @@ bool Graphics::DrawDriverString(const std::wstring& text, const Font& font, cons
   const size_t needed = (flags & DriverStringOptionsRealizedAdvance) ? 1 : size_t(length);
   if (positions.size() < needed) return Record(InvalidParameter);
   detail::OptionalMatrix matrix(elements);
-  return Record(GdipDrawDriverString(native_, reinterpret_cast<const UINT16*>(text.c_str()),
-                                     length, font.GetNative(), brush.GetNative(),
-                                     positions.data(), flags, matrix.get()));
+  return Record(GdipDrawDriverString(native_, reinterpret_cast<const UINT16*>(text.c_str()), length,
+                                     font.GetNative(), brush.GetNative(), positions.data(), flags,
+                                     matrix.get()));
 }
 
 bool Graphics::DrawImage(const Image& image, float x, float y) {
@@ -559,8 +553,8 @@ bool Graphics::DrawImageRectRect(const Image& image, float x, float y, float wid
   if (LastStatus() != Ok) return false;
   const UINT image_height = image.GetImageHeight();
   if (LastStatus() != Ok) return false;
-  return DrawImageRectRect(image, x, y, width, height, 0, 0, REAL(image_width),
-                           REAL(image_height), source_unit);
+  return DrawImageRectRect(image, x, y, width, height, 0, 0, REAL(image_width), REAL(image_height),
+                           source_unit);
 }
 
 bool Graphics::DrawImageRectRectI(const Image& image, int x, int y, int width, int height,
@@ -569,8 +563,8 @@ bool Graphics::DrawImageRectRectI(const Image& image, int x, int y, int width, i
   if (LastStatus() != Ok) return false;
   const UINT image_height = image.GetImageHeight();
   if (LastStatus() != Ok) return false;
-  return DrawImageRectRectI(image, x, y, width, height, 0, 0, INT(image_width),
-                            INT(image_height), source_unit);
+  return DrawImageRectRectI(image, x, y, width, height, 0, 0, INT(image_width), INT(image_height),
+                            source_unit);
 }
 
 bool Graphics::DrawImagePoints(const Image& image, const std::vector<PointF>& points) {
@@ -598,9 +592,9 @@ bool Graphics::DrawImageRectRect(const Image& image, float x, float y, float wid
                                  float src_x, float src_y, float src_width, float src_height,
                                  Unit source_unit, GpImageAttributes* attributes,
                                  DrawImageAbort callback, void* callback_data) {
-  return Record(GdipDrawImageRectRect(native_, image.GetNative(), x, y, width, height, src_x,
-                                      src_y, src_width, src_height, source_unit, attributes,
-                                      callback, callback_data));
+  return Record(GdipDrawImageRectRect(native_, image.GetNative(), x, y, width, height, src_x, src_y,
+                                      src_width, src_height, source_unit, attributes, callback,
+                                      callback_data));
 }
 
 bool Graphics::DrawImageRectRectI(const Image& image, int x, int y, int width, int height,
@@ -621,10 +615,10 @@ bool Graphics::DrawImagePointsRect(const Image& image, const std::vector<PointF>
                                         source_unit, attributes, callback, callback_data));
 }
 
-bool Graphics::DrawImagePointsRectI(const Image& image, const std::vector<Point>& points,
-                                    int src_x, int src_y, int src_width, int src_height,
-                                    Unit source_unit, GpImageAttributes* attributes,
-                                    DrawImageAbort callback, void* callback_data) {
+bool Graphics::DrawImagePointsRectI(const Image& image, const std::vector<Point>& points, int src_x,
+                                    int src_y, int src_width, int src_height, Unit source_unit,
+                                    GpImageAttributes* attributes, DrawImageAbort callback,
+                                    void* callback_data) {
   return Record(GdipDrawImagePointsRectI(native_, image.GetNative(), points.data(),
                                          int(points.size()), src_x, src_y, src_width, src_height,
                                          source_unit, attributes, callback, callback_data));
@@ -633,8 +627,8 @@ bool Graphics::DrawImagePointsRectI(const Image& image, const std::vector<Point>
 bool Graphics::EnumerateMetafileDestPoint(const Image& metafile, const PointF& destination,
                                           EnumerateMetafileProc callback, void* data,
                                           GpImageAttributes* attributes) {
-  return Record(GdipEnumerateMetafileDestPoint(native_, MetafileOf(metafile), destination,
-                                               callback, data, attributes));
+  return Record(GdipEnumerateMetafileDestPoint(native_, MetafileOf(metafile), destination, callback,
+                                               data, attributes));
 }
 
 bool Graphics::EnumerateMetafileDestPointI(const Image& metafile, const Point& destination,
@@ -659,23 +653,23 @@ bool Graphics::EnumerateMetafileDestPointsI(const Image& metafile,
                                             EnumerateMetafileProc callback, void* data,
                                             GpImageAttributes* attributes) {
   if (detail::IsStubbedOut("GdipEnumerateMetafileDestPointsI")) return Record(NotImplemented);
-  return Record(GdipEnumerateMetafileDestPointsI(native_, MetafileOf(metafile),
-                                                 destination.data(), int(destination.size()),
-                                                 callback, data, attributes));
+  return Record(GdipEnumerateMetafileDestPointsI(native_, MetafileOf(metafile), destination.data(),
+                                                 int(destination.size()), callback, data,
+                                                 attributes));
 }
 
 bool Graphics::EnumerateMetafileDestRect(const Image& metafile, const RectF& destination,
                                          EnumerateMetafileProc callback, void* data,
                                          GpImageAttributes* attributes) {
-  return Record(GdipEnumerateMetafileDestRect(native_, MetafileOf(metafile), destination,
-                                              callback, data, attributes));
+  return Record(GdipEnumerateMetafileDestRect(native_, MetafileOf(metafile), destination, callback,
+                                              data, attributes));
 }
 
 bool Graphics::EnumerateMetafileDestRectI(const Image& metafile, const Rect& destination,
                                           EnumerateMetafileProc callback, void* data,
                                           GpImageAttributes* attributes) {
-  return Record(GdipEnumerateMetafileDestRectI(native_, MetafileOf(metafile), destination,
-                                               callback, data, attributes));
+  return Record(GdipEnumerateMetafileDestRectI(native_, MetafileOf(metafile), destination, callback,
+                                               data, attributes));
 }
 
 bool Graphics::EnumerateMetafileSrcRectDestPoint(const Image& metafile, const PointF& destination,
@@ -683,9 +677,8 @@ bool Graphics::EnumerateMetafileSrcRectDestPoint(const Image& metafile, const Po
                                                  EnumerateMetafileProc callback, void* data,
                                                  GpImageAttributes* attributes) {
   if (detail::IsStubbedOut("GdipEnumerateMetafileSrcRectDestPoint")) return Record(NotImplemented);
-  return Record(GdipEnumerateMetafileSrcRectDestPoint(native_, MetafileOf(metafile), destination,
-                                                      source, source_unit, callback, data,
-                                                      attributes));
+  return Record(GdipEnumerateMetafileSrcRectDestPoint(
+      native_, MetafileOf(metafile), destination, source, source_unit, callback, data, attributes));
 }
 
 bool Graphics::EnumerateMetafileSrcRectDestPointI(const Image& metafile, const Point& destination,
@@ -693,9 +686,8 @@ bool Graphics::EnumerateMetafileSrcRectDestPointI(const Image& metafile, const P
                                                   EnumerateMetafileProc callback, void* data,
                                                   GpImageAttributes* attributes) {
   if (detail::IsStubbedOut("GdipEnumerateMetafileSrcRectDestPointI")) return Record(NotImplemented);
-  return Record(GdipEnumerateMetafileSrcRectDestPointI(native_, MetafileOf(metafile), destination,
-                                                       source, source_unit, callback, data,
-                                                       attributes));
+  return Record(GdipEnumerateMetafileSrcRectDestPointI(
+      native_, MetafileOf(metafile), destination, source, source_unit, callback, data, attributes));
 }
 
 bool Graphics::EnumerateMetafileSrcRectDestPoints(const Image& metafile,
@@ -713,7 +705,8 @@ bool Graphics::EnumerateMetafileSrcRectDestPointsI(const Image& metafile,
                                                    const Rect& source, Unit source_unit,
                                                    EnumerateMetafileProc callback, void* data,
                                                    GpImageAttributes* attributes) {
-  if (detail::IsStubbedOut("GdipEnumerateMetafileSrcRectDestPointsI")) return Record(NotImplemented);
+  if (detail::IsStubbedOut("GdipEnumerateMetafileSrcRectDestPointsI"))
+    return Record(NotImplemented);
   return Record(GdipEnumerateMetafileSrcRectDestPointsI(
       native_, MetafileOf(metafile), destination.data(), int(destination.size()), source,
       source_unit, callback, data, attributes));
@@ -723,18 +716,16 @@ bool Graphics::EnumerateMetafileSrcRectDestRect(const Image& metafile, const Rec
                                                 const RectF& source, Unit source_unit,
                                                 EnumerateMetafileProc callback, void* data,
                                                 GpImageAttributes* attributes) {
-  return Record(GdipEnumerateMetafileSrcRectDestRect(native_, MetafileOf(metafile), destination,
-                                                     source, source_unit, callback, data,
-                                                     attributes));
+  return Record(GdipEnumerateMetafileSrcRectDestRect(
+      native_, MetafileOf(metafile), destination, source, source_unit, callback, data, attributes));
 }
 
 bool Graphics::EnumerateMetafileSrcRectDestRectI(const Image& metafile, const Rect& destination,
                                                  const Rect& source, Unit source_unit,
                                                  EnumerateMetafileProc callback, void* data,
                                                  GpImageAttributes* attributes) {
-  return Record(GdipEnumerateMetafileSrcRectDestRectI(native_, MetafileOf(metafile), destination,
-                                                      source, source_unit, callback, data,
-                                                      attributes));
+  return Record(GdipEnumerateMetafileSrcRectDestRectI(
+      native_, MetafileOf(metafile), destination, source, source_unit, callback, data, attributes));
 }
 
 bool Graphics::SetClipGraphics(const Graphics& other, CombineMode mode) {
@@ -763,9 +754,13 @@ bool Graphics::SetClipHrgn(HRGN region, CombineMode mode) {
 
 bool Graphics::ResetClip() { return Record(GdipResetClip(native_)); }
 
-bool Graphics::TranslateClip(float dx, float dy) { return Record(GdipTranslateClip(native_, dx, dy)); }
+bool Graphics::TranslateClip(float dx, float dy) {
+  return Record(GdipTranslateClip(native_, dx, dy));
+}
 
-bool Graphics::TranslateClipI(int dx, int dy) { return Record(GdipTranslateClipI(native_, dx, dy)); }
+bool Graphics::TranslateClipI(int dx, int dy) {
+  return Record(GdipTranslateClipI(native_, dx, dy));
+}
 
 Region Graphics::GetClip() const {
   Region region;

@@ -52,8 +52,7 @@ bool Image::LoadImageFromFile(const std::wstring& file_name, bool icm) {
 
 bool Image::LoadImageFromStream(const std::vector<uint8_t>& bytes, bool icm) {
   return LoadFromBytes(bytes, [icm](IStream* stream, GpImage** image) {
-    return icm ? GdipLoadImageFromStreamICM(stream, image)
-               : GdipLoadImageFromStream(stream, image);
+    return icm ? GdipLoadImageFromStreamICM(stream, image) : GdipLoadImageFromStream(stream, image);
   });
 }
 
@@ -140,8 +139,8 @@ std::vector<uint8_t> Image::SaveToStream(const std::optional<std::string>& forma
       return {};
     }
   }
-  Record(GdipSaveImageToStream(native_, stream.GetStream(), &*clsid,
-                               block ? block->get() : nullptr));
+  Record(
+      GdipSaveImageToStream(native_, stream.GetStream(), &*clsid, block ? block->get() : nullptr));
   return stream.GetBytes();
 }
 
@@ -289,7 +288,8 @@ bool Image::GetFrameDelays(std::vector<uint32_t>& delays) const {
 
 bool Image::GetPropertyItem(PROPID id, PropertyItem& item) const {
   UINT size = 0;
-  if (!Record(GdipGetPropertyItemSize(native_, id, &size)) || size < sizeof(Gdiplus::PropertyItem)) {
+  if (!Record(GdipGetPropertyItemSize(native_, id, &size)) ||
+      size < sizeof(Gdiplus::PropertyItem)) {
     return false;
   }
   std::vector<uint64_t> block((size + 7) / 8);

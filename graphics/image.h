@@ -16,60 +16,59 @@ namespace graphics {
 class Image {
  public:
   Image() = default;
-  virtual ~Image();                                                                 // 0
-  Image(const Image&) = delete;                                                     // 1
+  virtual ~Image();              // 0
+  Image(const Image&) = delete;  // 1
   Image& operator=(const Image&) = delete;
   Image(Image&& other) noexcept;
   Image& operator=(Image&& other) noexcept;
 
-  Gdiplus::GpImage* GetNative() const { return native_; }                            // 2
+  Gdiplus::GpImage* GetNative() const { return native_; }  // 2
   // Takes ownership of `native`, disposing the image held before.
-  void SetNative(Gdiplus::GpImage* native);                                          // 3
-  static void* Alloc(size_t size) { return graphics::Alloc(size); }                  // 5
-  static void Free(void* block) { graphics::Free(block); }                           // 6
+  void SetNative(Gdiplus::GpImage* native);                          // 3
+  static void* Alloc(size_t size) { return graphics::Alloc(size); }  // 5
+  static void Free(void* block) { graphics::Free(block); }           // 6
   // Disposes the image, then lets go of the stream it was read from.
-  bool DisposeImage();                                                               // 8
-  bool LoadImageFromFile(const std::string& file_name, bool icm = false);            // 9
-  bool LoadImageFromFile(const std::wstring& file_name, bool icm = false);           // 10
+  bool DisposeImage();                                                      // 8
+  bool LoadImageFromFile(const std::string& file_name, bool icm = false);   // 9
+  bool LoadImageFromFile(const std::wstring& file_name, bool icm = false);  // 10
   // Decodes `bytes` through a stream that lives as long as the image.
-  bool LoadImageFromStream(const std::vector<uint8_t>& bytes, bool icm = false);     // 11
-  bool CloneImage(Image& clone) const;                                               // 12
+  bool LoadImageFromStream(const std::vector<uint8_t>& bytes, bool icm = false);  // 11
+  bool CloneImage(Image& clone) const;                                            // 12
   bool GetEncoderParameterList(const std::string& format,
-                               std::vector<EncoderParam>& list) const;               // 13
+                               std::vector<EncoderParam>& list) const;  // 13
   // Without a format the file is BMP.
   bool SaveToFile(const std::string& file_name, const std::optional<std::string>& format = {},
-                  const std::optional<EncoderParams>& params = {}) const;            // 14
-  bool SaveToFileW(const std::wstring& file_name,
-                   const std::optional<std::string>& format = {},
-                   const std::optional<EncoderParams>& params = {}) const;           // 15
+                  const std::optional<EncoderParams>& params = {}) const;  // 14
+  bool SaveToFileW(const std::wstring& file_name, const std::optional<std::string>& format = {},
+                   const std::optional<EncoderParams>& params = {}) const;  // 15
   // The encoded bytes (empty on failure); without a format, the image's own.
   std::vector<uint8_t> SaveToStream(const std::optional<std::string>& format = {},
                                     const std::optional<EncoderParams>& params = {}) const;  // 16
-  bool SaveAdd(const EncoderParams& params);                                         // 17
-  bool SaveAddImage(const Image& other, const EncoderParams& params);                // 18
-  Gdiplus::ImageType GetImageType() const;                                           // 19
-  SizeF GetImageDimension() const;                                                   // 20
-  RectF GetImageBounds(Gdiplus::Unit* unit = nullptr) const;                         // 21
-  UINT GetImageWidth() const;                                                        // 22
-  UINT GetImageHeight() const;                                                       // 23
-  float GetImageHorizontalResolution() const;                                        // 24
-  float GetImageVerticalResolution() const;                                          // 25
-  UINT GetImageFlags() const;                                                        // 26
-  std::string GetRawFormat() const;                                                  // 27
-  Gdiplus::PixelFormat GetImagePixelFormat() const;                                  // 28
-  bool GetPalette(PaletteInfo& palette) const;                                       // 29
-  bool SetPalette(const PaletteInfo& palette);                                       // 30
-  Image GetImageThumbnail(UINT width, UINT height) const;                            // 31
-  UINT GetFrameCount(const std::string& dimension) const;                            // 32
-  bool GetFrameDimensions(std::vector<std::string>& dimensions) const;               // 33
-  bool SelectActiveFrame(const std::string& dimension, UINT index);                  // 34
-  bool ImageRotateFlip(Gdiplus::RotateFlipType type);                                // 35
+  bool SaveAdd(const EncoderParams& params);                                                 // 17
+  bool SaveAddImage(const Image& other, const EncoderParams& params);                        // 18
+  Gdiplus::ImageType GetImageType() const;                                                   // 19
+  SizeF GetImageDimension() const;                                                           // 20
+  RectF GetImageBounds(Gdiplus::Unit* unit = nullptr) const;                                 // 21
+  UINT GetImageWidth() const;                                                                // 22
+  UINT GetImageHeight() const;                                                               // 23
+  float GetImageHorizontalResolution() const;                                                // 24
+  float GetImageVerticalResolution() const;                                                  // 25
+  UINT GetImageFlags() const;                                                                // 26
+  std::string GetRawFormat() const;                                                          // 27
+  Gdiplus::PixelFormat GetImagePixelFormat() const;                                          // 28
+  bool GetPalette(PaletteInfo& palette) const;                                               // 29
+  bool SetPalette(const PaletteInfo& palette);                                               // 30
+  Image GetImageThumbnail(UINT width, UINT height) const;                                    // 31
+  UINT GetFrameCount(const std::string& dimension) const;                                    // 32
+  bool GetFrameDimensions(std::vector<std::string>& dimensions) const;                       // 33
+  bool SelectActiveFrame(const std::string& dimension, UINT index);                          // 34
+  bool ImageRotateFlip(Gdiplus::RotateFlipType type);                                        // 35
   // Delay of each frame in hundredths of a second.
-  bool GetFrameDelays(std::vector<uint32_t>& delays) const;                          // 36
-  bool GetPropertyItem(PROPID id, PropertyItem& item) const;                         // 37
-  bool SetPropertyItem(const PropertyItem& item);                                    // 38
-  bool RemovePropertyItem(PROPID id);                                                // 39
-  std::vector<PROPID> GetPropertyIdList() const;                                     // 40
+  bool GetFrameDelays(std::vector<uint32_t>& delays) const;   // 36
+  bool GetPropertyItem(PROPID id, PropertyItem& item) const;  // 37
+  bool SetPropertyItem(const PropertyItem& item);             // 38
+  bool RemovePropertyItem(PROPID id);                         // 39
+  std::vector<PROPID> GetPropertyIdList() const;              // 40
 
   // Gives the native image up without disposing it.
   Gdiplus::GpImage* Detach() { return detail::Detach(native_); }

@@ -35,7 +35,8 @@ std::vector<CodecInfo> GetImageEncoders() {
     info.Version = codec.Version;
     info.SigCount = codec.SigCount;
     info.SigSize = codec.SigSize;
-    if (codec.SigPattern) info.SigPattern.assign(codec.SigPattern, codec.SigPattern + codec.SigSize);
+    if (codec.SigPattern)
+      info.SigPattern.assign(codec.SigPattern, codec.SigPattern + codec.SigSize);
     if (codec.SigMask) info.SigMask.assign(codec.SigMask, codec.SigMask + codec.SigSize);
     encoders.push_back(std::move(info));
   }
@@ -67,19 +68,13 @@ size_t EncoderValueSize(uint32_t value_type) {
   switch (value_type) {
     case EncoderParameterValueTypeByte:
     case EncoderParameterValueTypeASCII:
-    case EncoderParameterValueTypeUndefined:
-      return 1;
-    case EncoderParameterValueTypeShort:
-      return 2;
-    case EncoderParameterValueTypeLong:
-      return 4;
+    case EncoderParameterValueTypeUndefined: return 1;
+    case EncoderParameterValueTypeShort: return 2;
+    case EncoderParameterValueTypeLong: return 4;
     case EncoderParameterValueTypeRational:
-    case EncoderParameterValueTypeLongRange:
-      return 8;
-    case EncoderParameterValueTypeRationalRange:
-      return 16;
-    default:
-      return 0;
+    case EncoderParameterValueTypeLongRange: return 8;
+    case EncoderParameterValueTypeRationalRange: return 16;
+    default: return 0;
   }
 }
 

@@ -47,9 +47,9 @@ struct CodecInfo {
 };
 
 struct EncoderParam {
-  std::string Guid;         // parameter category
+  std::string Guid;  // parameter category
   uint32_t ValueCount = 0;
-  uint32_t ValueType = 0;   // Gdiplus::EncoderParameterValueType
+  uint32_t ValueType = 0;  // Gdiplus::EncoderParameterValueType
   std::vector<uint8_t> Values;
 };
 

@@ -43,8 +43,7 @@ bool LineBrush::CreateLineBrushFromRectI(const Rect& rect, ARGB colour1, ARGB co
 }
 
 bool LineBrush::CreateLineBrushFromRectWithAngle(const RectF& rect, ARGB colour1, ARGB colour2,
-                                                 float angle, bool angle_scalable,
-                                                 WrapMode wrap) {
+                                                 float angle, bool angle_scalable, WrapMode wrap) {
   GpLineGradient* brush = nullptr;
   Status status = GdipCreateLineBrushFromRectWithAngle(&rect, colour1, colour2, angle,
                                                        angle_scalable, wrap, &brush);
@@ -53,8 +52,7 @@ bool LineBrush::CreateLineBrushFromRectWithAngle(const RectF& rect, ARGB colour1
 }
 
 bool LineBrush::CreateLineBrushFromRectWithAngleI(const Rect& rect, ARGB colour1, ARGB colour2,
-                                                  float angle, bool angle_scalable,
-                                                  WrapMode wrap) {
+                                                  float angle, bool angle_scalable, WrapMode wrap) {
   GpLineGradient* brush = nullptr;
   Status status = GdipCreateLineBrushFromRectWithAngleI(&rect, colour1, colour2, angle,
                                                         angle_scalable, wrap, &brush);
@@ -64,8 +62,7 @@ bool LineBrush::CreateLineBrushFromRectWithAngleI(const Rect& rect, ARGB colour1
 
 std::array<ARGB, 2> LineBrush::GetLineColors() const {
   std::array<ARGB, 2> colours{};
-  return Record(GdipGetLineColors(GetNative(), colours.data())) ? colours
-                                                                 : std::array<ARGB, 2>{};
+  return Record(GdipGetLineColors(GetNative(), colours.data())) ? colours : std::array<ARGB, 2>{};
 }
 
 bool LineBrush::SetLineColors(ARGB colour1, ARGB colour2) {
@@ -95,8 +92,8 @@ bool LineBrush::SetLineBlend(const std::vector<float>& factors,
                              const std::vector<float>& positions) {
   // Both arrays are read for one count: unequal lengths would read past one.
   if (factors.size() != positions.size()) return Record(InvalidParameter);
-  return Record(GdipSetLineBlend(GetNative(), factors.data(), positions.data(),
-                                 int(factors.size())));
+  return Record(
+      GdipSetLineBlend(GetNative(), factors.data(), positions.data(), int(factors.size())));
 }
 
 int LineBrush::GetLineBlendCount() const {
@@ -116,8 +113,8 @@ Blend LineBrush::GetLineBlend() const {
 bool LineBrush::SetLinePresetBlend(const std::vector<ARGB>& colours,
                                    const std::vector<float>& positions) {
   if (colours.size() != positions.size()) return Record(InvalidParameter);
-  return Record(GdipSetLinePresetBlend(GetNative(), colours.data(), positions.data(),
-                                       int(colours.size())));
+  return Record(
+      GdipSetLinePresetBlend(GetNative(), colours.data(), positions.data(), int(colours.size())));
 }
 
 int LineBrush::GetLinePresetBlendCount() const {
@@ -129,8 +126,8 @@ PresetBlend LineBrush::GetLinePresetBlend() const {
   int count = GetLinePresetBlendCount();
   if (LastStatus() != Ok || count <= 0) return {};
   PresetBlend blend{std::vector<ARGB>(size_t(count)), std::vector<float>(size_t(count))};
-  if (!Record(GdipGetLinePresetBlend(GetNative(), blend.colours.data(), blend.positions.data(),
-                                     count)))
+  if (!Record(
+          GdipGetLinePresetBlend(GetNative(), blend.colours.data(), blend.positions.data(), count)))
     return {};
   return blend;
 }
@@ -177,8 +174,7 @@ bool LineBrush::ScaleLineTransform(float sx, float sy, MatrixOrder order) {
   return Record(GdipScaleLineTransform(GetNative(), sx, sy, order));
 }
 
-bool LineBrush::ScaleLineTransformAt(float sx, float sy, const PointF& centre,
-                                     MatrixOrder order) {
+bool LineBrush::ScaleLineTransformAt(float sx, float sy, const PointF& centre, MatrixOrder order) {
   return detail::TransformAbout(
       centre, order,
       [this](float dx, float dy, MatrixOrder o) { return TranslateLineTransform(dx, dy, o); },

@@ -72,8 +72,7 @@ std::vector<uint8_t> MemoryStream::GetBytes() {
   // stream holds, so an encoded picture carries no trailing bytes.
   size_t size = ::GlobalSize(memory_.get());
   STATSTG stat{};
-  if (stream_ && SUCCEEDED(stream_->Stat(&stat, STATFLAG_NONAME)) &&
-      stat.cbSize.QuadPart < size) {
+  if (stream_ && SUCCEEDED(stream_->Stat(&stat, STATFLAG_NONAME)) && stat.cbSize.QuadPart < size) {
     size = size_t(stat.cbSize.QuadPart);
   }
   if (size == 0) return {};

@@ -15,8 +15,8 @@ namespace graphics {
 class MemoryStream {
  public:
   MemoryStream() = default;
-  ~MemoryStream();                                          // 0
-  MemoryStream(const MemoryStream&) = delete;               // 1
+  ~MemoryStream();                             // 0
+  MemoryStream(const MemoryStream&) = delete;  // 1
   MemoryStream& operator=(const MemoryStream&) = delete;
   MemoryStream(MemoryStream&& other) noexcept;
   MemoryStream& operator=(MemoryStream&& other) noexcept;
@@ -24,14 +24,14 @@ class MemoryStream {
   // Replaces what the object held by a movable block holding `bytes` and a
   // stream on it (the stream does not free the block). An empty buffer gives a
   // growable empty block, which saving can write into.
-  bool FillFromBytes(const std::vector<uint8_t>& bytes);    // 2
-  void Release();                                           // 3
-  size_t GetSize() const;                                   // 4
-  IStream* GetStream() const { return stream_; }            // 5
-  HGLOBAL GetMemory() const { return memory_.get(); }       // 6
-  static HGLOBAL GetHGlobalFromStream(IStream* stream);     // 7
+  bool FillFromBytes(const std::vector<uint8_t>& bytes);  // 2
+  void Release();                                         // 3
+  size_t GetSize() const;                                 // 4
+  IStream* GetStream() const { return stream_; }          // 5
+  HGLOBAL GetMemory() const { return memory_.get(); }     // 6
+  static HGLOBAL GetHGlobalFromStream(IStream* stream);   // 7
   // Every byte written to the stream (the block may be larger than that).
-  std::vector<uint8_t> GetBytes();                          // 8
+  std::vector<uint8_t> GetBytes();  // 8
 
  private:
   void SyncBlock();

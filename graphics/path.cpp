@@ -107,16 +107,14 @@ std::vector<PointF> Path::GetPathPoints() const {
   int count = GetPointCount();
   if (LastStatus() != Ok || count <= 0) return {};
   std::vector<PointF> points(static_cast<size_t>(count));
-  return Record(GdipGetPathPoints(native_, points.data(), count)) ? points
-                                                                  : std::vector<PointF>();
+  return Record(GdipGetPathPoints(native_, points.data(), count)) ? points : std::vector<PointF>();
 }
 
 std::vector<Point> Path::GetPathPointsI() const {
   int count = GetPointCount();
   if (LastStatus() != Ok || count <= 0) return {};
   std::vector<Point> points(static_cast<size_t>(count));
-  return Record(GdipGetPathPointsI(native_, points.data(), count)) ? points
-                                                                   : std::vector<Point>();
+  return Record(GdipGetPathPointsI(native_, points.data(), count)) ? points : std::vector<Point>();
 }
 
 bool Path::StartPathFigure() { return Record(GdipStartPathFigure(native_)); }
@@ -152,8 +150,7 @@ bool Path::AddPathArc(float x, float y, float width, float height, float start_a
   return Record(GdipAddPathArc(native_, x, y, width, height, start_angle, sweep_angle));
 }
 
-bool Path::AddPathArcI(int x, int y, int width, int height, float start_angle,
-                       float sweep_angle) {
+bool Path::AddPathArcI(int x, int y, int width, int height, float start_angle, float sweep_angle) {
   return Record(GdipAddPathArcI(native_, x, y, width, height, start_angle, sweep_angle));
 }
 
@@ -230,8 +227,8 @@ bool Path::AddRoundedRectangle(float x, float y, float width, float height, int 
   // A failing arc fails the whole shape rather than hiding behind the close.
   return AddPathArc(x + width - rx, y, rx, ry, 270, 90) &&
          AddPathArc(x + width - rx, y + height - ry, rx, ry, 0, 90) &&
-         AddPathArc(x, y + height - ry, rx, ry, 90, 90) &&
-         AddPathArc(x, y, rx, ry, 180, 90) && ClosePathFigure();
+         AddPathArc(x, y + height - ry, rx, ry, 90, 90) && AddPathArc(x, y, rx, ry, 180, 90) &&
+         ClosePathFigure();
 }
 
 bool Path::AddPathRectangles(const std::vector<RectF>& rects) {
@@ -259,8 +256,7 @@ bool Path::AddPathPie(float x, float y, float width, float height, float start_a
   return Record(GdipAddPathPie(native_, x, y, width, height, start_angle, sweep_angle));
 }
 
-bool Path::AddPathPieI(int x, int y, int width, int height, float start_angle,
-                       float sweep_angle) {
+bool Path::AddPathPieI(int x, int y, int width, int height, float start_angle, float sweep_angle) {
   return Record(GdipAddPathPieI(native_, x, y, width, height, start_angle, sweep_angle));
 }
 
@@ -285,8 +281,8 @@ bool Path::AddPathString(const std::wstring& text, const FontFamily& family, int
                          float em_size, const RectF& layout, const StringFormat* format) {
   const int length = detail::Utf16Length(text);
   if (length == 0) return Record(InvalidParameter);
-  return Record(GdipAddPathString(native_, text.c_str(), length, family.GetNative(),
-                                  style, em_size, &layout, NativeOf(format)));
+  return Record(GdipAddPathString(native_, text.c_str(), length, family.GetNative(), style, em_size,
+                                  &layout, NativeOf(format)));
 }
 
 bool Path::AddPathStringI(const std::string& text, const FontFamily& family, int style,
@@ -298,8 +294,8 @@ bool Path::AddPathStringI(const std::wstring& text, const FontFamily& family, in
                           float em_size, const Rect& layout, const StringFormat* format) {
   const int length = detail::Utf16Length(text);
   if (length == 0) return Record(InvalidParameter);
-  return Record(GdipAddPathStringI(native_, text.c_str(), length, family.GetNative(),
-                                   style, em_size, &layout, NativeOf(format)));
+  return Record(GdipAddPathStringI(native_, text.c_str(), length, family.GetNative(), style,
+                                   em_size, &layout, NativeOf(format)));
 }
 
 bool Path::TransformPath(const Matrix& elements) {
@@ -311,14 +307,14 @@ RectF Path::GetPathWorldBounds(const Matrix* elements, const Pen* pen) const {
   detail::OptionalMatrix matrix(elements);
   RectF bounds;
   return Record(GdipGetPathWorldBounds(native_, &bounds, matrix.get(), NativeOf(pen))) ? bounds
-                                                                                      : RectF();
+                                                                                       : RectF();
 }
 
 Rect Path::GetPathWorldBoundsI(const Matrix* elements, const Pen* pen) const {
   detail::OptionalMatrix matrix(elements);
   Rect bounds;
   return Record(GdipGetPathWorldBoundsI(native_, &bounds, matrix.get(), NativeOf(pen))) ? bounds
-                                                                                       : Rect();
+                                                                                        : Rect();
 }
 
 bool Path::FlattenPath(const Matrix* elements, float flatness) {
@@ -374,8 +370,8 @@ bool Path::IsOutlineVisiblePathPoint(float x, float y, const Pen& pen, const Gra
 bool Path::IsOutlineVisiblePathPointI(int x, int y, const Pen& pen, const Graphics* graphics,
                                       bool& visible) const {
   BOOL result = FALSE;
-  bool ok = Record(GdipIsOutlineVisiblePathPointI(native_, x, y, pen.GetNative(),
-                                                  NativeOf(graphics), &result));
+  bool ok = Record(
+      GdipIsOutlineVisiblePathPointI(native_, x, y, pen.GetNative(), NativeOf(graphics), &result));
   if (ok) visible = result != FALSE;
   return ok;
 }

@@ -122,8 +122,8 @@ int PathGradient::GetPathGradientBlendCount() const {
 bool PathGradient::SetPathGradientBlend(const std::vector<float>& factors,
                                         const std::vector<float>& positions) {
   if (factors.size() != positions.size()) return Record(InvalidParameter);
-  return Record(GdipSetPathGradientBlend(GetNative(), factors.data(), positions.data(),
-                                         int(factors.size())));
+  return Record(
+      GdipSetPathGradientBlend(GetNative(), factors.data(), positions.data(), int(factors.size())));
 }
 
 Blend PathGradient::GetPathGradientBlend() const {
@@ -168,9 +168,8 @@ bool PathGradient::SetPathGradientLinearBlend(float focus, float scale) {
 
 FocusScales PathGradient::GetPathGradientFocusScales() const {
   FocusScales scales;
-  return Record(GdipGetPathGradientFocusScales(GetNative(), &scales.x, &scales.y))
-             ? scales
-             : FocusScales();
+  return Record(GdipGetPathGradientFocusScales(GetNative(), &scales.x, &scales.y)) ? scales
+                                                                                   : FocusScales();
 }
 
 bool PathGradient::SetPathGradientFocusScales(float x, float y) {
@@ -189,7 +188,7 @@ bool PathGradient::SetPathGradientWrapMode(WrapMode wrap) {
 Matrix PathGradient::GetPathGradientTransform() const {
   detail::NativeMatrix matrix;
   return Record(GdipGetPathGradientTransform(GetNative(), matrix.get())) ? matrix.Elements()
-                                                                        : Matrix{};
+                                                                         : Matrix{};
 }
 
 bool PathGradient::SetPathGradientTransform(const Matrix& elements) {

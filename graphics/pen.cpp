@@ -76,9 +76,7 @@ bool Pen::SetPenStartCap(LineCap cap) { return Record(GdipSetPenStartCap(native_
 
 bool Pen::SetPenEndCap(LineCap cap) { return Record(GdipSetPenEndCap(native_, cap)); }
 
-bool Pen::SetPenDashCap197819(DashCap cap) {
-  return Record(GdipSetPenDashCap197819(native_, cap));
-}
+bool Pen::SetPenDashCap197819(DashCap cap) { return Record(GdipSetPenDashCap197819(native_, cap)); }
 
 LineCap Pen::GetPenStartCap() const {
   LineCap cap = LineCapFlat;
@@ -138,9 +136,7 @@ float Pen::GetPenMiterLimit() const {
   return Record(GdipGetPenMiterLimit(native_, &limit)) ? limit : 0;
 }
 
-bool Pen::SetPenMode(PenAlignment alignment) {
-  return Record(GdipSetPenMode(native_, alignment));
-}
+bool Pen::SetPenMode(PenAlignment alignment) { return Record(GdipSetPenMode(native_, alignment)); }
 
 PenAlignment Pen::GetPenMode() const {
   PenAlignment alignment = PenAlignmentCenter;
@@ -233,8 +229,7 @@ std::vector<float> Pen::GetPenDashArray() const {
   INT count = 0;
   if (!Record(GdipGetPenDashCount(native_, &count)) || count <= 0) return {};
   std::vector<float> dashes(static_cast<size_t>(count));
-  return Record(GdipGetPenDashArray(native_, dashes.data(), count)) ? dashes
-                                                                    : std::vector<float>();
+  return Record(GdipGetPenDashArray(native_, dashes.data(), count)) ? dashes : std::vector<float>();
 }
 
 bool Pen::SetPenDashArray(const std::vector<float>& dashes) {
@@ -249,9 +244,8 @@ std::vector<float> Pen::GetPenCompoundArray() const {
   INT count = 0;
   if (!Record(GdipGetPenCompoundCount(native_, &count)) || count <= 0) return {};
   std::vector<float> compounds(static_cast<size_t>(count));
-  return Record(GdipGetPenCompoundArray(native_, compounds.data(), count))
-             ? compounds
-             : std::vector<float>();
+  return Record(GdipGetPenCompoundArray(native_, compounds.data(), count)) ? compounds
+                                                                           : std::vector<float>();
 }
 
 }  // namespace graphics

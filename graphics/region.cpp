@@ -172,8 +172,7 @@ bool Region::IsEqualRegion(const Region& other, const Graphics& graphics, bool& 
                 equal);
 }
 
-bool Region::IsVisibleRegionPoint(float x, float y, const Graphics* graphics,
-                                  bool& visible) const {
+bool Region::IsVisibleRegionPoint(float x, float y, const Graphics* graphics, bool& visible) const {
   BOOL result = FALSE;
   return Answer(GdipIsVisibleRegionPoint(native_, x, y, NativeOf(graphics), &result), result,
                 visible);
@@ -188,17 +187,15 @@ bool Region::IsVisibleRegionPointI(int x, int y, const Graphics* graphics, bool&
 bool Region::IsVisibleRegionRect(float x, float y, float width, float height,
                                  const Graphics* graphics, bool& visible) const {
   BOOL result = FALSE;
-  return Answer(
-      GdipIsVisibleRegionRect(native_, x, y, width, height, NativeOf(graphics), &result), result,
-      visible);
+  return Answer(GdipIsVisibleRegionRect(native_, x, y, width, height, NativeOf(graphics), &result),
+                result, visible);
 }
 
 bool Region::IsVisibleRegionRectI(int x, int y, int width, int height, const Graphics* graphics,
                                   bool& visible) const {
   BOOL result = FALSE;
-  return Answer(
-      GdipIsVisibleRegionRectI(native_, x, y, width, height, NativeOf(graphics), &result), result,
-      visible);
+  return Answer(GdipIsVisibleRegionRectI(native_, x, y, width, height, NativeOf(graphics), &result),
+                result, visible);
 }
 
 UINT Region::GetRegionScansCount(const Matrix& elements) const {

@@ -124,8 +124,7 @@ TabStops StringFormat::GetStringFormatTabStops() const {
   return tabs;
 }
 
-bool StringFormat::SetStringFormatDigitSubstitution(LANGID language,
-                                                    StringDigitSubstitute method) {
+bool StringFormat::SetStringFormatDigitSubstitution(LANGID language, StringDigitSubstitute method) {
   return Record(GdipSetStringFormatDigitSubstitution(native_, language, method));
 }
 

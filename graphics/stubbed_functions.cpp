@@ -10,9 +10,12 @@ namespace detail {
 namespace {
 // The functions Wine's gdiplus.dll (version 8) exports as aborting stubs.
 const char* const kWineStubs[] = {
-    "GdipEnumerateMetafileDestPoints",        "GdipEnumerateMetafileDestPointsI",
-    "GdipEnumerateMetafileSrcRectDestPoint",  "GdipEnumerateMetafileSrcRectDestPointI",
-    "GdipEnumerateMetafileSrcRectDestPointsI", "GdipGetEncoderParameterList",
+    "GdipEnumerateMetafileDestPoints",
+    "GdipEnumerateMetafileDestPointsI",
+    "GdipEnumerateMetafileSrcRectDestPoint",
+    "GdipEnumerateMetafileSrcRectDestPointI",
+    "GdipEnumerateMetafileSrcRectDestPointsI",
+    "GdipGetEncoderParameterList",
     "GdipSetPenUnit",
 };
 

@@ -17,8 +17,8 @@ std::wstring Utf16FromCodePage(const std::string& text) {
 
 std::string CodePageFromUtf16(const std::wstring& text) {
   if (text.empty()) return {};
-  int length = ::WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0,
-                                     nullptr, nullptr);
+  int length =
+      ::WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
   if (length <= 0) return {};
   std::string narrow(size_t(length), '\0');
   ::WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), &narrow[0], length, nullptr,

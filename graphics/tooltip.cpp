@@ -14,9 +14,9 @@ HWND Tooltip::Create(HWND owner, bool balloon) {
   // for that manager: under Wine without one, two seconds in which the owner
   // paints nothing and the tip stays on the screen.
   DWORD style = WS_POPUP | TTS_ALWAYSTIP | (balloon ? TTS_BALLOON : 0);
-  tip_window_ = ::CreateWindowExA(0, TOOLTIPS_CLASSA, "", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                  ::GetModuleHandleA(nullptr), nullptr);
+  tip_window_ =
+      ::CreateWindowExA(0, TOOLTIPS_CLASSA, "", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
   owner_ = owner;
   return tip_window_;
 }
@@ -57,9 +57,7 @@ void Tooltip::SetTextColour(COLORREF colour) {
   ::SendMessageA(tip_window_, TTM_SETTIPTEXTCOLOR, colour, 0);
 }
 
-void Tooltip::SetMaxWidth(int width) {
-  ::SendMessageA(tip_window_, TTM_SETMAXTIPWIDTH, 0, width);
-}
+void Tooltip::SetMaxWidth(int width) { ::SendMessageA(tip_window_, TTM_SETMAXTIPWIDTH, 0, width); }
 
 void Tooltip::DeleteTool(UINT id) { SendTool(TTM_DELTOOLA, id, nullptr, nullptr); }
 

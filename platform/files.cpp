@@ -58,7 +58,8 @@ bool WriteWholeFileAtomically(const std::string& path, const uint8_t* data, size
     ::DeleteFileA(temp.c_str());
     return false;
   }
-  if (!::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!::MoveFileExA(temp.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     ::DeleteFileA(temp.c_str());
     return false;
   }

@@ -41,7 +41,8 @@ MemorySurface::MemorySurface(HDC reference, UniqueBitmap bitmap)
 }
 MemorySurface::~MemorySurface() { reset(); }
 MemorySurface::MemorySurface(MemorySurface&& other) noexcept
-    : dc_(std::move(other.dc_)), bitmap_(std::move(other.bitmap_)),
+    : dc_(std::move(other.dc_)),
+      bitmap_(std::move(other.bitmap_)),
       old_(std::exchange(other.old_, nullptr)) {}
 MemorySurface& MemorySurface::operator=(MemorySurface&& other) noexcept {
   if (this != &other) {

@@ -174,12 +174,18 @@ class UniqueHandle {
   UniqueHandle& operator=(const UniqueHandle&) = delete;
   UniqueHandle(UniqueHandle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
   UniqueHandle& operator=(UniqueHandle&& o) noexcept {
-    if (this != &o) { reset(); h_ = std::exchange(o.h_, nullptr); }
+    if (this != &o) {
+      reset();
+      h_ = std::exchange(o.h_, nullptr);
+    }
     return *this;
   }
   HANDLE get() const { return h_; }
   explicit operator bool() const { return h_ != nullptr; }
-  void reset() { if (h_) ::CloseHandle(h_); h_ = nullptr; }
+  void reset() {
+    if (h_) ::CloseHandle(h_);
+    h_ = nullptr;
+  }
 
  private:
   HANDLE h_ = nullptr;
@@ -195,13 +201,19 @@ class UniqueGlobal {
   UniqueGlobal& operator=(const UniqueGlobal&) = delete;
   UniqueGlobal(UniqueGlobal&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
   UniqueGlobal& operator=(UniqueGlobal&& o) noexcept {
-    if (this != &o) { reset(); h_ = std::exchange(o.h_, nullptr); }
+    if (this != &o) {
+      reset();
+      h_ = std::exchange(o.h_, nullptr);
+    }
     return *this;
   }
   HGLOBAL get() const { return h_; }
   HGLOBAL release() { return std::exchange(h_, nullptr); }
   explicit operator bool() const { return h_ != nullptr; }
-  void reset() { if (h_) ::GlobalFree(h_); h_ = nullptr; }
+  void reset() {
+    if (h_) ::GlobalFree(h_);
+    h_ = nullptr;
+  }
 
  private:
   HGLOBAL h_ = nullptr;

@@ -15,9 +15,9 @@ bool WriteProfileKey(const std::string& file, const std::string& section, const 
 std::string ReadProfileKey(const std::string& file, const std::string& section,
                            const std::string& key, const std::string& fallback) {
   std::vector<char> buffer(10240, '\0');
-  DWORD n = ::GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(),
-                                       buffer.data(), static_cast<DWORD>(buffer.size()),
-                                       file.c_str());
+  DWORD n =
+      ::GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer.data(),
+                                 static_cast<DWORD>(buffer.size()), file.c_str());
   return std::string(buffer.data(), n);
 }
 

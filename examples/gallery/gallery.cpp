@@ -52,9 +52,7 @@ LRESULT CALLBACK GalleryProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_HSCROLL:
       if (reinterpret_cast<HWND>(lParam) == g_ranges.sideways) ShowSideways(g_ranges);
       return 0;
-    case WM_LBUTTONDBLCLK:
-      ::DestroyWindow(window);
-      return 0;
+    case WM_LBUTTONDBLCLK: ::DestroyWindow(window); return 0;
     case WM_DESTROY:
       ::KillTimer(window, kPulseTimer);
       ::PostQuitMessage(0);
@@ -105,8 +103,8 @@ void SkinGallery(skin::SkinEngine& engine, HWND window) {
 }  // namespace gallery
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
-                                                 ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES |
+                                           ICC_INTERNET_CLASSES};
   ::InitCommonControlsEx(&icc);
   platform::StartGdiplus();
   skin::InitSkinModule();

@@ -19,9 +19,11 @@ GalleryControls CreateGalleryControls(HWND window, HFONT font) {
   // Buttons standing on the window.
   Make(window, "BUTTON", "普通按钮", BS_PUSHBUTTON, 24, 56, 120, 32, kPushId, font);
   Make(window, "BUTTON", "默认按钮", BS_DEFPUSHBUTTON, 160, 56, 120, 32, kDefaultPushId, font);
-  Make(window, "BUTTON", "不可用", BS_PUSHBUTTON | WS_DISABLED, 296, 56, 120, 32, kDisabledId, font);
+  Make(window, "BUTTON", "不可用", BS_PUSHBUTTON | WS_DISABLED, 296, 56, 120, 32, kDisabledId,
+       font);
   c.sample = Make(window, "BUTTON", "窗口示例", BS_PUSHBUTTON, 432, 56, 140, 32, kSampleId, font);
-  HWND show = Make(window, "BUTTON", "显示照片", BS_AUTOCHECKBOX, 24, 104, 120, 24, kShowPhotosId, font);
+  HWND show =
+      Make(window, "BUTTON", "显示照片", BS_AUTOCHECKBOX, 24, 104, 120, 24, kShowPhotosId, font);
   ::SendMessageA(show, BM_SETCHECK, BST_CHECKED, 0);
   Make(window, "BUTTON", "自动循环", BS_AUTOCHECKBOX, 160, 104, 120, 24, kRepeatId, font);
 

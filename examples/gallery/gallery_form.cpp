@@ -94,7 +94,8 @@ HIMAGELIST StudentIcons() {
   for (uint32_t colour : {0xFF2E7BD6u, 0xFF3CA03Cu}) {
     graphics::Bitmap bitmap;
     platform::UniqueIcon icon;
-    if (bitmap.CreateBitmapFromStream(StudentIcon(16, colour)) && bitmap.CreateHICONFromBitmap(icon))
+    if (bitmap.CreateBitmapFromStream(StudentIcon(16, colour)) &&
+        bitmap.CreateHICONFromBitmap(icon))
       ImageList_AddIcon(list, icon.get());
   }
   return list;
@@ -131,13 +132,13 @@ ClassForm CreateClassForm(HWND window, HFONT font, int x, int y, int listsLeft, 
                   {"第一组", "第二组", "第三组", "第四组"}, 2);
 
   Label(window, "备注", x, y + 108, font);
-  f.notes = Make(window, "EDIT",
-                 "王芳：本周值日，负责擦黑板和关窗户。\r\n李娜：数学竞赛报名，周五放学后培训。\r\n"
-                 "张伟：请假两天（周三、周四），作业由同桌转交。\r\n刘洋：新同学，座位在第三排靠窗。\r\n"
-                 "陈静：英语课代表。\r\n杨帆：体育委员，负责课间操点名。",
-                 ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL |
-                     WS_HSCROLL,
-                 WS_EX_CLIENTEDGE, field, y + 108, 136, 126, font);
+  f.notes =
+      Make(window, "EDIT",
+           "王芳：本周值日，负责擦黑板和关窗户。\r\n李娜：数学竞赛报名，周五放学后培训。\r\n"
+           "张伟：请假两天（周三、周四），作业由同桌转交。\r\n刘洋：新同学，座位在第三排靠窗。\r\n"
+           "陈静：英语课代表。\r\n杨帆：体育委员，负责课间操点名。",
+           ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL,
+           WS_EX_CLIENTEDGE, field, y + 108, 136, 126, font);
   Label(window, "评语", right, y + 180, font);
   f.remark = Make(window, "EDIT", "上课认真，\r\n回答问题积极。", ES_MULTILINE | ES_WANTRETURN,
                   WS_EX_CLIENTEDGE, rightField, y + 180, 142, 54, font);
@@ -156,10 +157,9 @@ ClassForm CreateClassForm(HWND window, HFONT font, int x, int y, int listsLeft, 
   f.icons = StudentIcons();
   FillRoll(f.roll, f.icons);
 
-  f.groups = Make(window, WC_TREEVIEWA, "",
-                  TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-                  WS_EX_CLIENTEDGE, listsLeft + listsWidth - treeWidth, listsTop, treeWidth, 260,
-                  font);
+  f.groups = Make(
+      window, WC_TREEVIEWA, "", TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+      WS_EX_CLIENTEDGE, listsLeft + listsWidth - treeWidth, listsTop, treeWidth, 260, font);
   FillGroups(f.groups);
   return f;
 }

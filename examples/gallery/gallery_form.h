@@ -10,18 +10,18 @@
 namespace gallery {
 
 struct ClassForm {
-  HWND name = nullptr;        // single-line edit
-  HWND className = nullptr;   // drop-down combo
-  HWND subject = nullptr;     // drop-down list
-  HWND date = nullptr;        // date-time picker
-  HWND computer = nullptr;    // IP-address field
-  HWND group = nullptr;       // simple combo
-  HWND notes = nullptr;       // multi-line edit with both scroll bars
-  HWND remark = nullptr;      // multi-line edit without scroll bars
-  HWND students = nullptr;    // list box
-  HWND roll = nullptr;        // list view, report view, three columns
-  HWND groups = nullptr;      // tree view of the groups
-  HIMAGELIST icons = nullptr; // the list view's small icons (it frees them)
+  HWND name = nullptr;         // single-line edit
+  HWND className = nullptr;    // drop-down combo
+  HWND subject = nullptr;      // drop-down list
+  HWND date = nullptr;         // date-time picker
+  HWND computer = nullptr;     // IP-address field
+  HWND group = nullptr;        // simple combo
+  HWND notes = nullptr;        // multi-line edit with both scroll bars
+  HWND remark = nullptr;       // multi-line edit without scroll bars
+  HWND students = nullptr;     // list box
+  HWND roll = nullptr;         // list view, report view, three columns
+  HWND groups = nullptr;       // tree view of the groups
+  HIMAGELIST icons = nullptr;  // the list view's small icons (it frees them)
 
   // Every control of the form, for loops over all of them.
   std::vector<HWND> All() const;

@@ -63,8 +63,8 @@ RangeControls CreateRangeControls(HWND window, HFONT font, int x, int y, int wid
   // Up-down controls: one stepping a number in its buddy, one lying.
   const int ux = x + width - 220;
   Label(window, "人数", ux, y + 6, 40, font);
-  r.count = Make(window, "EDIT", "45", ES_NUMBER | ES_RIGHT, WS_EX_CLIENTEDGE, ux + 44, y + 2, 60, 24,
-                 font);
+  r.count = Make(window, "EDIT", "45", ES_NUMBER | ES_RIGHT, WS_EX_CLIENTEDGE, ux + 44, y + 2, 60,
+                 24, font);
   r.spin = Make(window, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_ALIGNRIGHT, 0, 0,
                 0, 0, 0, font);
   ::SendMessageA(r.spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(r.count), 0);
@@ -72,7 +72,8 @@ RangeControls CreateRangeControls(HWND window, HFONT font, int x, int y, int wid
   ::SendMessageA(r.spin, UDM_SETPOS32, 0, 45);
 
   Label(window, "组数", ux, y + 56, 40, font);
-  r.sideways = Make(window, UPDOWN_CLASSA, "", UDS_HORZ | UDS_WRAP, 0, ux + 44, y + 50, 44, 24, font);
+  r.sideways =
+      Make(window, UPDOWN_CLASSA, "", UDS_HORZ | UDS_WRAP, 0, ux + 44, y + 50, 44, 24, font);
   ::SendMessageA(r.sideways, UDM_SETRANGE32, 1, 8);
   ::SendMessageA(r.sideways, UDM_SETPOS32, 0, 4);
   r.sidewaysText = Make(window, "STATIC", "", SS_LEFT, 0, ux + 96, y + 56, 100, 18, font);

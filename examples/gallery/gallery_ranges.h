@@ -9,18 +9,18 @@
 namespace gallery {
 
 struct RangeControls {
-  HWND volume = nullptr;       // ticks on both sides
-  HWND speed = nullptr;        // no ticks
-  HWND span = nullptr;         // a selection range
-  HWND level = nullptr;        // standing, ticks on the left
-  HWND progress = nullptr;     // lying, at a fixed position
-  HWND pulse = nullptr;        // lying, driven by the timer
-  HWND tower = nullptr;        // standing
-  HWND count = nullptr;        // the buddy edit of `spin`
-  HWND spin = nullptr;         // standing up-down
-  HWND sideways = nullptr;     // lying up-down
-  HWND sidewaysText = nullptr; // what the lying one counts
-  int pulsePhase = 0;          // 0..199: filling, then emptying
+  HWND volume = nullptr;        // ticks on both sides
+  HWND speed = nullptr;         // no ticks
+  HWND span = nullptr;          // a selection range
+  HWND level = nullptr;         // standing, ticks on the left
+  HWND progress = nullptr;      // lying, at a fixed position
+  HWND pulse = nullptr;         // lying, driven by the timer
+  HWND tower = nullptr;         // standing
+  HWND count = nullptr;         // the buddy edit of `spin`
+  HWND spin = nullptr;          // standing up-down
+  HWND sideways = nullptr;      // lying up-down
+  HWND sidewaysText = nullptr;  // what the lying one counts
+  int pulsePhase = 0;           // 0..199: filling, then emptying
 
   std::vector<HWND> All() const;
 };

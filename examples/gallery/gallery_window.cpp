@@ -60,9 +60,7 @@ void OnCommand(WPARAM wParam) {
 
 LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND:
-      OnCommand(wParam);
-      return 0;
+    case WM_COMMAND: OnCommand(wParam); return 0;
     case WM_NOTIFY: {
       const NMHDR* note = reinterpret_cast<const NMHDR*>(lParam);
       if (note->hwndFrom == g_sample.tab && note->code == TCN_SELCHANGE)
@@ -72,9 +70,7 @@ LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SIZE:
       LayOutPages();  // the engine has stretched the tab already
       return 0;
-    case WM_DESTROY:
-      g_sample = SampleWindow{};
-      return 0;
+    case WM_DESTROY: g_sample = SampleWindow{}; return 0;
   }
   return ::DefWindowProcA(window, message, wParam, lParam);
 }
@@ -103,25 +99,28 @@ void RegisterClasses(HINSTANCE instance) {
 }
 
 void CreateTab(HWND window, HFONT font) {
-  g_sample.tab = Make(window, WC_TABCONTROLA, "", WS_CLIPCHILDREN, 0, 2, kTabTop, 200, 200, kTabId,
-                      font);
+  g_sample.tab =
+      Make(window, WC_TABCONTROLA, "", WS_CLIPCHILDREN, 0, 2, kTabTop, 200, 200, kTabId, font);
   const char* titles[] = {"点名", "日历"};
   for (int k = 0; k < 2; ++k) {
     TCITEMA item{};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<char*>(titles[k]);
     ::SendMessageA(g_sample.tab, TCM_INSERTITEMA, k, reinterpret_cast<LPARAM>(&item));
-    g_sample.pages[k] = Make(g_sample.tab, kPageClass, "", WS_CLIPCHILDREN, 0, 0, 0, 100, 100, 0, font);
+    g_sample.pages[k] =
+        Make(g_sample.tab, kPageClass, "", WS_CLIPCHILDREN, 0, 0, 0, 100, 100, 0, font);
   }
   HWND first = g_sample.pages[0];
-  g_sample.call = Make(first, "BUTTON", "点一个名", BS_PUSHBUTTON, 0, 16, 16, 110, 32, kCallId, font);
+  g_sample.call =
+      Make(first, "BUTTON", "点一个名", BS_PUSHBUTTON, 0, 16, 16, 110, 32, kCallId, font);
   g_sample.reset = Make(first, "BUTTON", "清零", BS_PUSHBUTTON, 0, 140, 16, 90, 32, kResetId, font);
   Make(first, "STATIC", "备注", SS_LEFT, 0, 16, 70, 40, 18, 0, font);
-  g_sample.remark = Make(first, "EDIT", "第一组先回答", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 60, 66, 170,
-                         24, kRemarkId, font);
-  g_sample.log = Make(first, "BUTTON", "记录到文件", BS_AUTOCHECKBOX, 0, 16, 106, 140, 24, kLogId, font);
-  g_sample.calendar = Make(g_sample.pages[1], MONTHCAL_CLASSA, "", 0, 0, 12, 12, 240, 170,
-                           kCalendarId, font);
+  g_sample.remark = Make(first, "EDIT", "第一组先回答", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 60, 66,
+                         170, 24, kRemarkId, font);
+  g_sample.log =
+      Make(first, "BUTTON", "记录到文件", BS_AUTOCHECKBOX, 0, 16, 106, 140, 24, kLogId, font);
+  g_sample.calendar =
+      Make(g_sample.pages[1], MONTHCAL_CLASSA, "", 0, 0, 12, 12, 240, 170, kCalendarId, font);
   ShowPage(0);
 }
 
@@ -144,8 +143,9 @@ void Skin(skin::SkinEngine& engine, HWND window) {
   options.statusPanels = panels;
   engine.SkinWindow(window, options);
   engine.SetStatusStyle(window, false, true, 0x202020, 0xFFFFFF);
-  engine.SetCaptionButtonImages(window, CaptionGlyph(Glyph::Minimise), CaptionGlyph(Glyph::Maximise),
-                                CaptionGlyph(Glyph::Restore), CaptionGlyph(Glyph::Close));
+  engine.SetCaptionButtonImages(window, CaptionGlyph(Glyph::Minimise),
+                                CaptionGlyph(Glyph::Maximise), CaptionGlyph(Glyph::Restore),
+                                CaptionGlyph(Glyph::Close));
   // The tab shows the veiled picture through its face; its pages are
   // containers of skinned controls; the calendar shows the picture too.
   engine.SkinTransparentChild(g_sample.tab);
@@ -171,10 +171,10 @@ HWND OpenSampleWindow(skin::SkinEngine& engine, HFONT font) {
   g_engine = &engine;
   const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2 - kSampleWidth / 2 + 120;
   const int y = ::GetSystemMetrics(SM_CYSCREEN) / 2 - kSampleHeight / 2 + 60;
-  HWND window = ::CreateWindowExA(0, kSampleWindowClass, "窗口示例", WS_POPUP | WS_MINIMIZEBOX |
-                                      WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
-                                  x, y, kSampleWidth, kSampleHeight, nullptr, nullptr, instance,
-                                  nullptr);
+  HWND window =
+      ::CreateWindowExA(0, kSampleWindowClass, "窗口示例",
+                        WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN, x, y,
+                        kSampleWidth, kSampleHeight, nullptr, nullptr, instance, nullptr);
   if (!window) return nullptr;
   g_sample.window = window;
   CreateTab(window, font);

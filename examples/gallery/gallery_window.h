@@ -16,8 +16,8 @@ constexpr int kSampleStatusHeight = 24;
 
 // Control identifiers of the sample window's pages.
 enum SampleId : int {
-  kCallId = 201,   // 点一个名: counts a call in the first panel
-  kResetId,        // 清零
+  kCallId = 201,  // 点一个名: counts a call in the first panel
+  kResetId,       // 清零
   kRemarkId,
   kLogId,
   kTabId,
@@ -26,13 +26,13 @@ enum SampleId : int {
 
 struct SampleWindow {
   HWND window = nullptr;
-  HWND tab = nullptr;        // transparent, docked
-  HWND pages[2] = {};        // children of the tab: 点名, 日历
+  HWND tab = nullptr;  // transparent, docked
+  HWND pages[2] = {};  // children of the tab: 点名, 日历
   HWND call = nullptr;
   HWND reset = nullptr;
-  HWND remark = nullptr;     // single-line edit
-  HWND log = nullptr;        // check box
-  HWND calendar = nullptr;   // transparent month calendar
+  HWND remark = nullptr;    // single-line edit
+  HWND log = nullptr;       // check box
+  HWND calendar = nullptr;  // transparent month calendar
   int calls = 0;
 };
 

@@ -40,8 +40,9 @@ platform::UniqueRegion ScrollBarRegion(HWND window) {
 }
 
 LRESULT NcPaintScrollBarsOnly(HWND window, LPARAM lParam) {
-  platform::UniqueRegion update =
-      HasScrollBars(window) ? ScrollBarRegion(window) : platform::UniqueRegion(::CreateRectRgn(0, 0, 0, 0));
+  platform::UniqueRegion update = HasScrollBars(window)
+                                      ? ScrollBarRegion(window)
+                                      : platform::UniqueRegion(::CreateRectRgn(0, 0, 0, 0));
   // Without a region the platform would paint the whole frame (wParam 1).
   if (!update) return 0;
   return ::DefWindowProcA(window, WM_NCPAINT, reinterpret_cast<WPARAM>(update.get()), lParam);

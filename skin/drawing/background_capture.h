@@ -11,9 +11,9 @@ namespace skin {
 struct BackgroundSource {
   enum class Kind { None, Marked, Container, TopLevel };
   Kind kind = Kind::None;
-  int window = 0;          // number of the skinned top-level window, when known
-  int container = 0;       // position in that window's container list
-  HWND marked = nullptr;   // the window whose Wxk_Cj holds the background
+  int window = 0;         // number of the skinned top-level window, when known
+  int container = 0;      // position in that window's container list
+  HWND marked = nullptr;  // the window whose Wxk_Cj holds the background
 };
 
 // Walks from `window` (itself included) up its parent chain; the first of a

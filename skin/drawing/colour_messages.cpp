@@ -51,12 +51,8 @@ bool AnswerColourMessage(SkinnedWindow& w, UINT message, WPARAM wParam, LPARAM l
       if (GetClassText(::GetParent(control)) == "ComboBox") return false;
       answer = AnswerWithPatternBrush(w, dc, control);
       return true;
-    case WM_CTLCOLORSTATIC:
-      answer = AnswerWithPatternBrush(w, dc, control);
-      return true;
-    case WM_CTLCOLORBTN:
-      answer = AnswerWithHollowBrush(w, dc, control);
-      return true;
+    case WM_CTLCOLORSTATIC: answer = AnswerWithPatternBrush(w, dc, control); return true;
+    case WM_CTLCOLORBTN: answer = AnswerWithHollowBrush(w, dc, control); return true;
     case WM_CTLCOLORLISTBOX: {
       const LONG style = ::GetWindowLongA(control, GWL_STYLE);
       if (GetClassText(control) != "ListBox" ||

@@ -17,7 +17,7 @@ double LocalDateTimeInDays() {
   ULARGE_INTEGER ticks{};
   ticks.LowPart = file.dwLowDateTime;
   ticks.HighPart = file.dwHighDateTime;
-  constexpr double kTicksPerDay = 864000000000.0;  // 100 ns ticks
+  constexpr double kTicksPerDay = 864000000000.0;   // 100 ns ticks
   constexpr double kDaysFrom1601To1899 = 109205.0;  // 1601-01-01 .. 1899-12-30
   return static_cast<double>(ticks.QuadPart) / kTicksPerDay - kDaysFrom1601To1899;
 }

@@ -18,7 +18,6 @@ enum class FadeVariant {
 // and at the bottom, as PNG bytes; empty when the picture cannot be read.
 std::vector<uint8_t> FadeImage(const std::vector<uint8_t>& image, Colour colour,
                                FadeVariant variant);
-std::vector<uint8_t> FadeImageFile(const std::string& fileName, Colour colour,
-                                   FadeVariant variant);
+std::vector<uint8_t> FadeImageFile(const std::string& fileName, Colour colour, FadeVariant variant);
 
 }  // namespace skin

@@ -5,9 +5,9 @@
 namespace skin {
 
 // The PNG files of assets/skin, embedded by the build.
-extern const unsigned char SkinHelpPng[], SkinMainMenuPng[], SkinMinimisePng[],
-    SkinMaximisePng[], SkinRestorePng[], SkinClosePng[], SkinCheckOffPng[], SkinCheckOnPng[],
-    SkinArrowDownPng[], SkinArrowUpPng[], SkinArrowLeftPng[], SkinArrowRightPng[];
+extern const unsigned char SkinHelpPng[], SkinMainMenuPng[], SkinMinimisePng[], SkinMaximisePng[],
+    SkinRestorePng[], SkinClosePng[], SkinCheckOffPng[], SkinCheckOnPng[], SkinArrowDownPng[],
+    SkinArrowUpPng[], SkinArrowLeftPng[], SkinArrowRightPng[];
 extern const unsigned SkinHelpPngSize, SkinMainMenuPngSize, SkinMinimisePngSize,
     SkinMaximisePngSize, SkinRestorePngSize, SkinClosePngSize, SkinCheckOffPngSize,
     SkinCheckOnPngSize, SkinArrowDownPngSize, SkinArrowUpPngSize, SkinArrowLeftPngSize,

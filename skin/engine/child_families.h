@@ -26,11 +26,11 @@ enum HoverKindCode : int {
 // How the frame refreshes the family's controls that stand on the window
 // itself, after it has painted a new frame under them.
 enum class FrameRefresh {
-  None,                   // they repaint through their own parents
-  NoErase,                // invalidated without erasing
-  Erase,                  // invalidated with erasing
-  EraseWithChildren,      // with erasing, and their visible child windows too
-  WithDescendants,        // without erasing, with everything inside them
+  None,               // they repaint through their own parents
+  NoErase,            // invalidated without erasing
+  Erase,              // invalidated with erasing
+  EraseWithChildren,  // with erasing, and their visible child windows too
+  WithDescendants,    // without erasing, with everything inside them
 };
 
 struct ChildFamily {

@@ -54,7 +54,8 @@ int RegisterChild(ChildList<Record>& list, int windowNumber, Record record, WNDP
 // Look it up again after anything that can re-enter (forwarding, sending).
 template <auto List>
 auto* RecordOf(HWND control) {
-  using Record = typename std::remove_reference_t<decltype(std::declval<SkinnedWindow&>().*List)>::value_type;
+  using Record =
+      typename std::remove_reference_t<decltype(std::declval<SkinnedWindow&>().*List)>::value_type;
   Record* found = nullptr;
   if (SkinnedWindow* w = WindowRecord(static_cast<int>(GetIntProp(control, prop::Hw_FuID)))) {
     Record* r = (w->*List).find(static_cast<int>(GetIntProp(control, prop::Hw_lbID)));

@@ -58,17 +58,17 @@ using Bytes = std::vector<uint8_t>;
 
 // The optional parameters of SkinWindow; each takes its default when left out.
 struct SkinWindowOptions {
-  std::optional<int> captionHeight;               // 25; at least 25
-  std::optional<bool> showCaption;                // true
-  std::optional<bool> resizable;                  // true
-  std::optional<bool> helpButton;                 // false
-  std::optional<bool> menuButton;                 // false
-  std::optional<bool> showTitle;                  // true
-  std::optional<bool> captionGloss;               // false
-  std::optional<int> statusHeight;                // 0: no status bar
+  std::optional<int> captionHeight;                      // 25; at least 25
+  std::optional<bool> showCaption;                       // true
+  std::optional<bool> resizable;                         // true
+  std::optional<bool> helpButton;                        // false
+  std::optional<bool> menuButton;                        // false
+  std::optional<bool> showTitle;                         // true
+  std::optional<bool> captionGloss;                      // false
+  std::optional<int> statusHeight;                       // 0: no status bar
   std::optional<std::vector<StatusPanel>> statusPanels;  // none
-  std::optional<Bytes> image;                     // the window's own background
-  std::optional<int> mode;                        // BackgroundMode
+  std::optional<Bytes> image;                            // the window's own background
+  std::optional<int> mode;                               // BackgroundMode
 };
 
 // SetTheme's accent value meaning "follow the theme colour".
@@ -84,84 +84,78 @@ class SkinEngine {
   SkinEngine(const SkinEngine&) = default;
   SkinEngine& operator=(const SkinEngine&) = default;
 
-  void Destroy();                                                              // 0: icon and GDI+ go
-  std::unique_ptr<SkinEngine> Copy() const;                                    // 1
+  void Destroy();                            // 0: icon and GDI+ go
+  std::unique_ptr<SkinEngine> Copy() const;  // 1
   LRESULT FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);  // 2
-  void DoCaptionButton(int i, int k);                                          // 3
+  void DoCaptionButton(int i, int k);                                             // 3
   // True when the window is skinned by this call (false: already skinned,
   // or not a top-level window: null, destroyed, or a child window).
-  bool SkinWindow(HWND window, const SkinWindowOptions& options = {});         // 4
+  bool SkinWindow(HWND window, const SkinWindowOptions& options = {});  // 4
   bool AddCaptionButton(HWND window, const Bytes& image, const std::string& tipText,
-                        Subroutine handler);                                   // 5
+                        Subroutine handler);  // 5
   bool SetTitleFont(HWND window, std::optional<std::string> fontName = {},
                     std::optional<int> size = {}, std::optional<Colour> colour = {},
-                    std::optional<Colour> shadowColour = {},
-                    std::optional<int> style = {});                            // 6
-  bool SetWindowBackground(HWND window, const Bytes& image,
-                           std::optional<int> mode = {});                      // 7
+                    std::optional<Colour> shadowColour = {}, std::optional<int> style = {});  // 6
+  bool SetWindowBackground(HWND window, const Bytes& image, std::optional<int> mode = {});    // 7
   // accent kAccentFollowsTheme: the accent follows the theme colour.
   void SetTheme(std::optional<std::string> fileName = {}, std::optional<Bytes> image = {},
                 std::optional<Colour> frameColour = {}, std::optional<Colour> accent = {},
-                std::optional<int> mode = {});                                 // 8
+                std::optional<int> mode = {});  // 8
   void SetOptions(bool skinChildren, std::optional<int> translucency = {},
-                  std::optional<bool> trackOption = {});                      // 9
+                  std::optional<bool> trackOption = {});  // 9
   // Renders the frame into FrameDC; with a paint DC, also shows it.
-  void RenderFrame(int i, std::optional<HDC> dc = {});                         // 10
-  void PresentFrame(int i, HDC dc);                                            // 11
-  void DrawBackground(graphics::Graphics& g, int i);                           // 12
-  void DrawFrameBorder(int i, graphics::Graphics& g);                          // 13
-  void DrawButtonSeparators(int i, int k, graphics::Graphics& g);              // 14
-  void RestoreFromCaptionCache(int i, const RECT& rect);                       // 15
-  void RestoreFromStatusCache(int i, const RECT& rect);                        // 16
+  void RenderFrame(int i, std::optional<HDC> dc = {});             // 10
+  void PresentFrame(int i, HDC dc);                                // 11
+  void DrawBackground(graphics::Graphics& g, int i);               // 12
+  void DrawFrameBorder(int i, graphics::Graphics& g);              // 13
+  void DrawButtonSeparators(int i, int k, graphics::Graphics& g);  // 14
+  void RestoreFromCaptionCache(int i, const RECT& rect);           // 15
+  void RestoreFromStatusCache(int i, const RECT& rect);            // 16
   // `into` null: draws on a new graphics context and shows the button at once.
   void DrawCaptionButton(int i, int k, graphics::Graphics* into, bool pressed,
-                         std::optional<int> alpha = {});                       // 17
-  void DrawButtonFace(graphics::Graphics& g, int i, int k, int alpha);         // 18
-  void LayoutCaptionButtons(int i);                                            // 19
-  int HitTestCaptionButton(int i, int x, int y);                               // 20
-  int FindMaxButton(int i);                                                    // 21
-  void OnFrameButtonDown(int i, LPARAM lParam, const RECT& client);            // 22
-  void OnFrameMouseMove(int i, LPARAM lParam, const RECT& client);             // 23
-  void SetHelpHandler(HWND window, Subroutine handler);                        // 24
-  void SetMainMenuHandler(HWND window, Subroutine handler);                    // 25
+                         std::optional<int> alpha = {});                // 17
+  void DrawButtonFace(graphics::Graphics& g, int i, int k, int alpha);  // 18
+  void LayoutCaptionButtons(int i);                                     // 19
+  int HitTestCaptionButton(int i, int x, int y);                        // 20
+  int FindMaxButton(int i);                                             // 21
+  void OnFrameButtonDown(int i, LPARAM lParam, const RECT& client);     // 22
+  void OnFrameMouseMove(int i, LPARAM lParam, const RECT& client);      // 23
+  void SetHelpHandler(HWND window, Subroutine handler);                 // 24
+  void SetMainMenuHandler(HWND window, Subroutine handler);             // 25
   // `into` null: draws on a new graphics context and shows the title at once.
-  void DrawTitle(int i, graphics::Graphics* into,
-                 std::optional<std::string> text = {});                        // 26
-  void SetStatusBar(int i, int height,
-                    std::optional<std::vector<StatusPanel>> panels = {});      // 27
-  void LayoutStatusBar(int i);                                                 // 28
-  void DrawStatusBar(int i, graphics::Graphics* into, std::optional<int> panel = {});  // 29
+  void DrawTitle(int i, graphics::Graphics* into, std::optional<std::string> text = {});      // 26
+  void SetStatusBar(int i, int height, std::optional<std::vector<StatusPanel>> panels = {});  // 27
+  void LayoutStatusBar(int i);                                                                // 28
+  void DrawStatusBar(int i, graphics::Graphics* into, std::optional<int> panel = {});         // 29
   bool SetStatusPanelText(HWND window, int panel, const std::string& text,
                           std::optional<Bytes> image = {},
-                          std::optional<Colour> colour = {});                  // 30
+                          std::optional<Colour> colour = {});  // 30
   bool SetStatusStyle(HWND window, std::optional<bool> themeText = {},
                       std::optional<bool> glow = {}, std::optional<Colour> textColour = {},
                       std::optional<Colour> glowColour = {},
                       std::optional<std::string> fontName = {},
-                      std::optional<int> fontSize = {});                       // 31
+                      std::optional<int> fontSize = {});  // 31
   bool SkinImageButton(HWND button, const Bytes& image, int32_t beside,
-                       const std::string& tip);                                // 32
+                       const std::string& tip);  // 32
   bool SkinStateImageButton(HWND button, const Bytes& normal, std::optional<Bytes> hot = {},
-                            std::optional<Bytes> pressed = {},
-                            std::optional<Bytes> disabled = {},
-                            std::optional<std::string> tip = {});              // 33
+                            std::optional<Bytes> pressed = {}, std::optional<Bytes> disabled = {},
+                            std::optional<std::string> tip = {});  // 33
   void SkinChildren(HWND container, std::optional<int> paintSelf = {},
-                    std::optional<Colour> tintColour = {},
-                    std::optional<uint8_t> tintAlpha = {},
-                    std::optional<int> drawBorder = {});                       // 34
-  void SetContainerAlpha(HWND container, uint8_t alpha);                      // 35
+                    std::optional<Colour> tintColour = {}, std::optional<uint8_t> tintAlpha = {},
+                    std::optional<int> drawBorder = {});  // 34
+  void SetContainerAlpha(HWND container, uint8_t alpha);  // 35
   // (ButtonsLeft, ButtonsTop, ButtonsLeft + ButtonsWidth, ButtonsTop + ButtonsHeight).
-  bool GetCaptionButtonsRect(HWND window, RECT& rect);                         // 36
+  bool GetCaptionButtonsRect(HWND window, RECT& rect);  // 36
   void SkinTransparentChild(HWND control, std::optional<Colour> keyColour = {},
                             std::optional<Colour> tintColour = {},
-                            std::optional<uint8_t> tintAlpha = {});            // 37
-  void LayoutDockedChildren(int i);                                            // 38
-  void SetControlTextColour(HWND control, Colour colour);                      // 39
-  Colour GetThemeColour() const;                                               // 40
+                            std::optional<uint8_t> tintAlpha = {});  // 37
+  void LayoutDockedChildren(int i);                                  // 38
+  void SetControlTextColour(HWND control, Colour colour);            // 39
+  Colour GetThemeColour() const;                                     // 40
   bool SetCaptionButtonImages(HWND window, std::optional<Bytes> minImage = {},
                               std::optional<Bytes> maxImage = {},
                               std::optional<Bytes> restoreImage = {},
-                              std::optional<Bytes> closeImage = {});           // 41
+                              std::optional<Bytes> closeImage = {});  // 41
 
   // Not in the table: how a developer docks a child. Both are false for a
   // window that is not skinned; DockChild also for a handle that is not a

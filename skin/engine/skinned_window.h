@@ -38,15 +38,15 @@ enum CaptionButtonKind : int32_t {
 };
 
 struct CaptionButton {
-  int32_t Width = 26;                   // 38 for close
+  int32_t Width = 26;  // 38 for close
   int32_t Height = 18;
-  std::vector<uint8_t> ButtonImage;     // PNG
-  std::vector<uint8_t> AltImage;        // the restore picture of the maximise button
-  std::vector<uint8_t> SpareImage;      // never drawn by the caption painter
+  std::vector<uint8_t> ButtonImage;  // PNG
+  std::vector<uint8_t> AltImage;     // the restore picture of the maximise button
+  std::vector<uint8_t> SpareImage;   // never drawn by the caption painter
   int32_t Kind = kCustomButton;
   std::string TipText;
-  Subroutine Handler = nullptr;         // custom buttons
-  Gdiplus::RectF Rect{};                // set by the layout
+  Subroutine Handler = nullptr;  // custom buttons
+  Gdiplus::RectF Rect{};         // set by the layout
 };
 
 // One step of the caption-button hover animation.
@@ -83,7 +83,7 @@ struct BackgroundLayer {
   std::vector<uint8_t> source;  // the picture it was made from
   int32_t mode = -1;
   int32_t width = 0, height = 0;
-  graphics::Bitmap layer;       // width x height, the picture where the mode puts it
+  graphics::Bitmap layer;  // width x height, the picture where the mode puts it
   // The picture decoded, kept across sizes: a resize places it again
   // without decoding it again.
   std::vector<uint8_t> decodedSource;

@@ -32,9 +32,9 @@ void SkinEngine::SetTheme(std::optional<std::string> fileName, std::optional<Byt
                                      : AverageColour(*image);
     if (accentFollowsTheme) Module.AccentColour = Module.ThemeColour;
     Module.BackgroundMode = mode.value_or(kDefaultMode);
-    Module.BackgroundImage = fromFile
-        ? BackgroundFileForMode(*fileName, Module.ThemeColour, Module.BackgroundMode)
-        : BackgroundForMode(*image, Module.ThemeColour, Module.BackgroundMode);
+    Module.BackgroundImage =
+        fromFile ? BackgroundFileForMode(*fileName, Module.ThemeColour, Module.BackgroundMode)
+                 : BackgroundForMode(*image, Module.ThemeColour, Module.BackgroundMode);
   } else if (frameColour) {
     Module.BackgroundImage.clear();
     Module.ThemeColour = *frameColour;

@@ -77,8 +77,8 @@ std::vector<uint32_t> RingAround(const DibView& view, const KeptButtonStep& box)
   for (int y = 0; y < outer.height; ++y)
     for (int x = 0; x < outer.width; ++x) {
       const int fx = outer.x + x, fy = outer.y + y;
-      const bool inside = fx >= box.x && fx < box.x + box.width && fy >= box.y &&
-                          fy < box.y + box.height;
+      const bool inside =
+          fx >= box.x && fx < box.x + box.width && fy >= box.y && fy < box.y + box.height;
       if (!inside) ring.push_back(outer.pixels[static_cast<size_t>(y) * outer.width + x]);
     }
   return ring;
@@ -97,8 +97,8 @@ void SkinEngine::DrawCaptionButton(int i, int k, graphics::Graphics* into, bool 
 
   // A fade step drawn before over the same clean strip is copied back.
   DibView view;
-  const bool keepable = !pressed && !into && w->Layers.stripWidth > 0 &&
-                        ViewOf(w->FrameBitmap.get(), view);
+  const bool keepable =
+      !pressed && !into && w->Layers.stripWidth > 0 && ViewOf(w->FrameBitmap.get(), view);
   LayerKey stepKey;
   KeptButtonStep step;
   std::vector<uint32_t> ringBefore;

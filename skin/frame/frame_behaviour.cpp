@@ -67,9 +67,7 @@ void SkinEngine::DoCaptionButton(int i, int k) {
   // The window may be gone once a command or handler has run: nothing of the
   // record is touched afterwards.
   switch (b->Kind) {
-    case kCloseButton:
-      ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-      break;
+    case kCloseButton: ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
     case kMaxButton:
       w->Dirty = true;
       w->Minimised = false;

@@ -56,7 +56,8 @@ LayerKey DecorationKeyOf(const SkinnedWindow& w, const std::string& title, int f
   key.Add(w.StatusThemeText).Add(w.StatusGlow).Add(w.StatusTextColour).Add(w.StatusGlowColour);
   key.Add(w.StatusFontName).Add(w.StatusFontSize).Add(Module.ThemeColour);
   key.Add(w.StatusPanels.count());
-  for (const StatusPanel& p : w.StatusPanels) key.Add(p.width).Add(p.text).Add(p.image).Add(p.colour);
+  for (const StatusPanel& p : w.StatusPanels)
+    key.Add(p.width).Add(p.text).Add(p.image).Add(p.colour);
   key.Add(w.StatusPanelRects.count());
   for (const IntRect& r : w.StatusPanelRects) AddRect(key, r);
   return key;

@@ -33,7 +33,9 @@ struct DibView {
   int width = 0, height = 0;
   bool bottomUp = true;
 
-  uint32_t* Row(int y) const { return bits + static_cast<size_t>(bottomUp ? height - 1 - y : y) * width; }
+  uint32_t* Row(int y) const {
+    return bits + static_cast<size_t>(bottomUp ? height - 1 - y : y) * width;
+  }
   size_t Count() const { return static_cast<size_t>(width) * height; }
 };
 // False for anything but a 32-bit DIB section.

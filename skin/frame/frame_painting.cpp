@@ -155,8 +155,8 @@ void ClipToOutline(graphics::Graphics& g, float W, float H, graphics::Path& outl
 // bitmap when it already has that size.
 void KeepCopyOf(platform::MemorySurface& surface, HDC source, int x, int y, int width, int height) {
   BITMAP kept{};
-  if (surface && ::GetObjectA(surface.bitmap(), sizeof kept, &kept) &&
-      kept.bmWidth == width && kept.bmHeight == height) {
+  if (surface && ::GetObjectA(surface.bitmap(), sizeof kept, &kept) && kept.bmWidth == width &&
+      kept.bmHeight == height) {
     ::BitBlt(surface.dc(), 0, 0, width, height, source, x, y, SRCCOPY);
     return;
   }
@@ -225,17 +225,17 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   const LayerKey baseKey = BaseKeyOf(*w, size);
   LayerKey finishedKey = baseKey;
   finishedKey.Append(DecorationKeyOf(*w, title, FrameMargin));
-  const bool stripsKept = (!w->ShowCaption || w->CaptionCacheDC) &&
-                          (w->StatusHeight <= 0 || w->StatusCacheDC);
+  const bool stripsKept =
+      (!w->ShowCaption || w->CaptionCacheDC) && (w->StatusHeight <= 0 || w->StatusCacheDC);
   lap.Lap(RenderProfile::kKeys);
-  if (viewed && stripsKept && kept.finished.Holds(finishedKey) &&
-      kept.base.Holds(baseKey) && LoadPixels(view, kept.finished.pixels)) {
+  if (viewed && stripsKept && kept.finished.Holds(finishedKey) && kept.base.Holds(baseKey) &&
+      LoadPixels(view, kept.finished.pixels)) {
     lap.Lap(RenderProfile::kKept);
   } else {
     graphics::Graphics g;
     g.CreateFromHDC(frameDC);
-    const bool groundKept = viewed && stripsKept && kept.base.Holds(baseKey) &&
-                            LoadPixels(view, kept.base.pixels);
+    const bool groundKept =
+        viewed && stripsKept && kept.base.Holds(baseKey) && LoadPixels(view, kept.base.pixels);
     graphics::Path outline;
     if (groundKept) {
       ClipToOutline(g, static_cast<float>(W), static_cast<float>(H), outline);
@@ -303,8 +303,8 @@ void SkinEngine::PresentFrame(int i, HDC dc) {
   RECT bounds;
   ::GetWindowRect(w->Hwnd, &bounds);
   ChildExcludedDC(w->Hwnd, dc);
-  ::BitBlt(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top, w->FrameDC.get(), 0,
-           0, SRCCOPY);
+  ::BitBlt(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top, w->FrameDC.get(), 0, 0,
+           SRCCOPY);
 }
 
 void SkinEngine::DrawBackground(graphics::Graphics& g, int i) {

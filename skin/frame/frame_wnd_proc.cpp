@@ -62,9 +62,7 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       ::EndPaint(window, &ps);
       return ::DefWindowProcA(window, message, wParam, lParam);
     }
-    case WM_ERASEBKGND:
-      ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
+    case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;
     case WM_SHOWWINDOW:
       if (wParam == TRUE) {
         if (w->Minimised) {
@@ -121,9 +119,7 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       if (SkinnedWindow* now = WindowRecord(i); now && now->StatusHeight > 0) LayoutStatusBar(i);
       break;
     }
-    case WM_QUERYOPEN:
-      w->Minimised = false;
-      break;
+    case WM_QUERYOPEN: w->Minimised = false; break;
     case WM_SYSCOMMAND:
       switch (wParam & 0xFFF0) {
         case SC_MAXIMIZE:
@@ -143,12 +139,8 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_TIMER:
       if (wParam == FadeTimerId(window)) OnFadeTick(i, window);
       break;
-    case WM_MOUSEMOVE:
-      OnHover(i, window, lParam);
-      break;
-    case WM_LBUTTONDOWN:
-      OnPress(i, lParam);
-      break;
+    case WM_MOUSEMOVE: OnHover(i, window, lParam); break;
+    case WM_LBUTTONDOWN: OnPress(i, lParam); break;
     case WM_LBUTTONUP:
       if (HotButton >= 1 && HotButton <= w->CaptionButtons.count() && w->ShowCaption)
         DoCaptionButton(i, HotButton);
@@ -157,12 +149,8 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       if (GET_Y_LPARAM(lParam) <= w->CaptionHeight && w->Resizable)
         if (const int k = FindMaxButton(i)) DoCaptionButton(i, k);
       break;
-    case WM_MOUSEHOVER:
-      w->MouseTracking = true;
-      break;
-    case WM_MOUSELEAVE:
-      OnLeave(i);
-      break;
+    case WM_MOUSEHOVER: w->MouseTracking = true; break;
+    case WM_MOUSELEAVE: OnLeave(i); break;
     case WM_DRAWITEM: {
       const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       DispatchDrawItem(i, item);
@@ -193,9 +181,7 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       if (wParam == FALSE)
         if (DeactivationHandler onDeactivated = GetDeactivationHandler()) onDeactivated();
       break;
-    case WM_QUIT:
-      platform::ShutdownGdiplus();
-      break;
+    case WM_QUIT: platform::ShutdownGdiplus(); break;
   }
   return forward();
 }

@@ -89,8 +89,7 @@ void DrawGlowText(graphics::Graphics& g, const std::string& text, const Gdiplus:
   Gdiplus::GraphicsState state = 0;
   const bool saved = g.SaveGraphics(state);
   g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-  if (haveGlow)
-    g.DrawImageRectRect(blurred, layout.X - u, layout.Y - 0.6f * d, float(W), float(H));
+  if (haveGlow) g.DrawImageRectRect(blurred, layout.X - u, layout.Y - 0.6f * d, float(W), float(H));
   g.DrawString(text, font, Gdiplus::RectF(layout.X, layout.Y, float(W), float(H)), &format, ink);
   if (saved) g.RestoreGraphics(state);
 }

@@ -9,17 +9,17 @@ namespace skin {
 
 struct RenderProfile {
   enum Stage {
-    kRegion,      // the rounded window region set afresh
-    kCanvas,      // the frame bitmap made and selected
-    kKeys,        // what the frame is drawn from, against what was kept
-    kKept,        // kept pixels copied into the frame bitmap
-    kBackground,  // background colour, picture and gloss
-    kBorder,      // the outline
-    kStripCopies, // the clean caption and status strips kept for repaints
+    kRegion,       // the rounded window region set afresh
+    kCanvas,       // the frame bitmap made and selected
+    kKeys,         // what the frame is drawn from, against what was kept
+    kKept,         // kept pixels copied into the frame bitmap
+    kBackground,   // background colour, picture and gloss
+    kBorder,       // the outline
+    kStripCopies,  // the clean caption and status strips kept for repaints
     kTitle,
     kButtons,
-    kStatus,      // the status panels
-    kCopy,        // the frame copied to the window, children refreshed
+    kStatus,  // the status panels
+    kCopy,    // the frame copied to the window, children refreshed
     kStageCount
   };
   double ms[kStageCount] = {};

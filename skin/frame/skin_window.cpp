@@ -36,7 +36,8 @@ CaptionButton BuiltInButton(CaptionButtonKind kind, SkinImage image, const char*
 }
 
 void AddBuiltInButtons(SkinnedWindow& w) {
-  if (w.HelpButtonWanted) w.CaptionButtons.append(BuiltInButton(kHelpButton, SkinImage::Help, "帮助"));
+  if (w.HelpButtonWanted)
+    w.CaptionButtons.append(BuiltInButton(kHelpButton, SkinImage::Help, "帮助"));
   if (w.MenuButtonWanted)
     w.CaptionButtons.append(BuiltInButton(kMenuButton, SkinImage::MainMenu, "主菜单"));
   if (w.MinButtonWanted)

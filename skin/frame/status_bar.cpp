@@ -88,8 +88,7 @@ bool SkinEngine::SetStatusPanelText(HWND window, int panel, const std::string& t
 bool SkinEngine::SetStatusStyle(HWND window, std::optional<bool> themeText,
                                 std::optional<bool> glow, std::optional<Colour> textColour,
                                 std::optional<Colour> glowColour,
-                                std::optional<std::string> fontName,
-                                std::optional<int> fontSize) {
+                                std::optional<std::string> fontName, std::optional<int> fontSize) {
   SkinnedWindow* w = WindowRecord(WindowNumberOf(window));
   // A skinned container's index is no window number.
   if (!w || w->Hwnd != window) return false;

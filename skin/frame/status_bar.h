@@ -16,7 +16,7 @@
 namespace graphics {
 class Font;
 class Graphics;
-}
+}  // namespace graphics
 
 namespace skin {
 
@@ -37,8 +37,8 @@ RECT VisiblePanelPart(const IntRect& panel, const IntRect& strip);
 
 // Everything one panel is drawn from.
 struct StatusPanelLook {
-  IntRect box;                 // the panel's rectangle
-  RECT clip{};                 // what may be drawn on: the panel inside the strip
+  IntRect box;  // the panel's rectangle
+  RECT clip{};  // what may be drawn on: the panel inside the strip
   std::string text;
   std::vector<uint8_t> image;  // encoded picture; empty = none
   Colour textColour = 0;       // plain text

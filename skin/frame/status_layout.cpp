@@ -65,7 +65,8 @@ void SkinEngine::SetStatusBar(int i, int height, std::optional<std::vector<Statu
     return;
   }
   for (const StatusPanel& p : *panels) w->StatusPanels.append(p);
-  StoreRects(*w, StatusPanelLayout(w->StatusRect, client.right, FrameMargin, WidthsOf(w->StatusPanels)));
+  StoreRects(
+      *w, StatusPanelLayout(w->StatusRect, client.right, FrameMargin, WidthsOf(w->StatusPanels)));
 }
 
 void SkinEngine::LayoutStatusBar(int i) {
@@ -74,7 +75,8 @@ void SkinEngine::LayoutStatusBar(int i) {
   RECT client{};
   ::GetClientRect(w->Hwnd, &client);
   w->StatusRect = StatusStripRect(client.right, client.bottom, FrameMargin, w->StatusHeight);
-  StoreRects(*w, StatusPanelLayout(w->StatusRect, client.right, FrameMargin, WidthsOf(w->StatusPanels)));
+  StoreRects(
+      *w, StatusPanelLayout(w->StatusRect, client.right, FrameMargin, WidthsOf(w->StatusPanels)));
 }
 
 }  // namespace skin

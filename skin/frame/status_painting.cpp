@@ -32,10 +32,9 @@ void DrawStatusPanel(graphics::Graphics& g, const StatusPanelLook& look) {
   g.SetClipRectI(c.left, c.top, c.right - c.left, c.bottom - c.top, Gdiplus::CombineModeIntersect);
 
   graphics::LineBrush gradient;
-  if (gradient.CreateLineBrush(Gdiplus::PointF(float(x), float(y)),
-                               Gdiplus::PointF(float(x), float(y + h)),
-                               MakeArgb(kWhite, kGradientTopAlpha),
-                               MakeArgb(kWhite, kGradientBottomAlpha)))
+  if (gradient.CreateLineBrush(
+          Gdiplus::PointF(float(x), float(y)), Gdiplus::PointF(float(x), float(y + h)),
+          MakeArgb(kWhite, kGradientTopAlpha), MakeArgb(kWhite, kGradientBottomAlpha)))
     g.FillRectangleI(gradient, x, y, w, h);
 
   Gdiplus::RectF textBox(float(x + 3), float(y + (h - kNominalTextHeight) / 2), float(w), float(h));

@@ -141,13 +141,14 @@ TEST_F(Classroom, FairRoundsNeverLandOnEmptyLinesAndRestartForANewRoster) {
 
 TEST_F(Classroom, ACorruptProgressFileStartsANewRound) {
   app::FairRounds = true;
-  const std::string heading = app::RoundText(app::Roster, {}).substr(0, app::RoundText(app::Roster, {}).size() - 2);
+  const std::string heading =
+      app::RoundText(app::Roster, {}).substr(0, app::RoundText(app::Roster, {}).size() - 2);
   const std::vector<std::string> bad = {
       "garbage\r\n\x01\x02\xff",
-      heading + "\r\n31\r\n",          // beyond the roster
-      heading + "\r\n0\r\n",           // before it
+      heading + "\r\n31\r\n",  // beyond the roster
+      heading + "\r\n0\r\n",   // before it
       heading + "\r\n-4\r\n",
-      heading + "\r\n7\r\n7\r\n",      // twice
+      heading + "\r\n7\r\n7\r\n",  // twice
       heading + "\r\n99999999999999999999\r\n",
       heading + "\r\n3x\r\n",
   };
@@ -242,9 +243,11 @@ TEST(ClassroomSettings, SwitchesAreReadOnlyWhenTheTeacherWritesThem) {
 }
 
 TEST(DrawKeys, WhatEachKeyDoes) {
-  for (WPARAM key : {WPARAM{VK_SPACE}, WPARAM{VK_RETURN}, WPARAM{VK_NEXT}, WPARAM{VK_RIGHT}, WPARAM{VK_DOWN}})
+  for (WPARAM key :
+       {WPARAM{VK_SPACE}, WPARAM{VK_RETURN}, WPARAM{VK_NEXT}, WPARAM{VK_RIGHT}, WPARAM{VK_DOWN}})
     EXPECT_EQ(app::DrawKeyOf(key), app::DrawKey::Toggle) << key;
-  for (WPARAM key : {WPARAM{VK_ESCAPE}, WPARAM{VK_PRIOR}}) EXPECT_EQ(app::DrawKeyOf(key), app::DrawKey::Stop);
+  for (WPARAM key : {WPARAM{VK_ESCAPE}, WPARAM{VK_PRIOR}})
+    EXPECT_EQ(app::DrawKeyOf(key), app::DrawKey::Stop);
   for (WPARAM key : {WPARAM{VK_LEFT}, WPARAM{VK_UP}, WPARAM{'A'}, WPARAM{VK_F5}})
     EXPECT_EQ(app::DrawKeyOf(key), app::DrawKey::None);
 }
@@ -269,7 +272,8 @@ class KeysOnTheWindow : public ::testing::Test {
     platform::SetMessageFilter(nullptr);
     if (::IsWindow(window)) ::DestroyWindow(window);
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
   }
   // The program's own loop, for `ms`: the key filter sees every message.
   static void Pump(unsigned ms) {
@@ -353,8 +357,7 @@ namespace {
 // The teachers' guide beside the sample class: code page 936, CR LF, and
 // every setting and key a teacher may need is in it.
 TEST(TeachersGuide, CoversEverySettingAndKey) {
-  const platform::Bytes bytes =
-      platform::ReadWholeFile("Z:" ROLLCALL_EXAMPLES_DIR "/使用说明.txt");
+  const platform::Bytes bytes = platform::ReadWholeFile("Z:" ROLLCALL_EXAMPLES_DIR "/使用说明.txt");
   ASSERT_FALSE(bytes.empty());
   const std::string text(bytes.begin(), bytes.end());
   for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
@@ -362,8 +365,7 @@ TEST(TeachersGuide, CoversEverySettingAndKey) {
   for (const char* needed :
        {"ming.txt", "背景.jpg", "次数", "第一次循环多少次", "第二次循环多少次", "第一次循环间隔",
         "第二次循环间隔", "[抽取方式]", "不重复=1", "点名进度.txt", "[记录]", "保存=1",
-        "点名记录.csv", "Page Down", "Page Up", "Esc", "找不到班级文件夹", "classcheck",
-        "--fix"})
+        "点名记录.csv", "Page Down", "Page Up", "Esc", "找不到班级文件夹", "classcheck", "--fix"})
     EXPECT_NE(text.find(needed), std::string::npos) << needed;
 }
 

@@ -51,7 +51,10 @@ constexpr UINT kPressStart = WM_USER + 1;
 constexpr UINT kPressStop = WM_USER + 2;
 
 LRESULT CALLBACK ButtonsProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-  if (m == kPressStart) { app::OnStartClick(); return 0; }
+  if (m == kPressStart) {
+    app::OnStartClick();
+    return 0;
+  }
   if (m == kPressStop || (m == WM_TIMER && wp == 1)) {
     ::KillTimer(w, 1);
     app::OnStopClick();
@@ -130,7 +133,9 @@ TEST_F(DrawLoopTest, PhaseCountsAndTheRepeatThreshold) {
 
 TEST_F(DrawLoopTest, StopInPhaseOneEndsAfterOnePhaseTwoStep) {
   Settings(15, 10, 5, 1, 1);  // every pass reaches 16: repeats until Stop
-  view.onStep = [](int step) { if (step == 4) app::OnStopClick(); };
+  view.onStep = [](int step) {
+    if (step == 4) app::OnStopClick();
+  };
   app::RunDraw();
   EXPECT_EQ(view.steps.size(), 5u);
   EXPECT_EQ(app::RunningCount, 6);
@@ -140,7 +145,9 @@ TEST_F(DrawLoopTest, StopInPhaseOneEndsAfterOnePhaseTwoStep) {
 TEST_F(DrawLoopTest, StopLateInAPassRunsOneShortPassMore) {
   Settings(15, 10, 5, 1, 1);
   // Phase 1 shows 10 names; the 14th step is phase 2's fourth: the pass ends at 15.
-  view.onStep = [](int step) { if (step == 14) app::OnStopClick(); };
+  view.onStep = [](int step) {
+    if (step == 14) app::OnStopClick();
+  };
   app::RunDraw();
   EXPECT_EQ(view.steps.size(), 16u);
   EXPECT_EQ(app::RunningCount, 3);
@@ -149,7 +156,9 @@ TEST_F(DrawLoopTest, StopLateInAPassRunsOneShortPassMore) {
 
 TEST_F(DrawLoopTest, StopInPhaseTwoTakesTheRepeatTestAtOnce) {
   Settings(15, 1, 5, 1, 1);
-  view.onStep = [](int step) { if (step == 4) app::OnStopClick(); };  // phase 2, third step
+  view.onStep = [](int step) {
+    if (step == 4) app::OnStopClick();
+  };  // phase 2, third step
   app::RunDraw();
   EXPECT_EQ(view.steps.size(), 4u);
   EXPECT_EQ(app::RunningCount, 5);
@@ -166,7 +175,9 @@ TEST_F(DrawLoopTest, StopWhileIdleLeavesEachPhaseAfterOneStep) {
 TEST_F(DrawLoopTest, StopEndsADrawWhoseShortPassesWouldRepeatForever) {
   // A stopped pass ends at 3, which is still at or above the threshold.
   Settings(2, 1, 5, 1, 1);
-  view.onStep = [](int step) { if (step == 2) app::OnStopClick(); };
+  view.onStep = [](int step) {
+    if (step == 2) app::OnStopClick();
+  };
   app::RunDraw();
   EXPECT_FALSE(view.runaway);
   EXPECT_EQ(view.steps.size(), 4u);
@@ -258,7 +269,9 @@ TEST_F(DrawLoopTest, OneNameRosterAlwaysShowsItWithPhotoOne) {
 
 TEST_F(DrawLoopTest, AGoneWindowEndsTheDraw) {
   Settings(15, 10, 5, 1, 1);
-  view.onStep = [this](int step) { if (step == 3) view.runaway = true; };
+  view.onStep = [this](int step) {
+    if (step == 3) view.runaway = true;
+  };
   app::RunDraw();
   EXPECT_EQ(view.steps.size(), 3u);
 }

@@ -47,7 +47,8 @@ class RunningProgram {
   // (a class folder) when one is given.
   explicit RunningProgram(const std::string& folder, const std::string& argument = "") {
     std::string exe = folder + "\\rollcall.exe";
-    EXPECT_TRUE(::CopyFileA(testing_support::WindowsPath(g_programPath).c_str(), exe.c_str(), FALSE))
+    EXPECT_TRUE(
+        ::CopyFileA(testing_support::WindowsPath(g_programPath).c_str(), exe.c_str(), FALSE))
         << testing_support::WindowsPath(g_programPath);
     STARTUPINFOA si{};
     si.cb = sizeof si;
@@ -65,7 +66,8 @@ class RunningProgram {
   }
   ~RunningProgram() {
     if (pi_.hProcess) {
-      if (::WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) ::TerminateProcess(pi_.hProcess, 1);
+      if (::WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT)
+        ::TerminateProcess(pi_.hProcess, 1);
       ::CloseHandle(pi_.hProcess);
       ::CloseHandle(pi_.hThread);
     }
@@ -120,9 +122,10 @@ TEST(EndToEnd, StartDrawsNamesStopEndsItAndADoubleClickQuits) {
   folder.WriteFile("ming.txt", std::string("赵一\r\n钱二\r\n孙三\r\n李四\r\n周五\r\n"));
   folder.WriteFile("img\\1.jpg", testing_support::SolidJpeg(120, 80, RGB(30, 90, 200)));
   // Passes repeat (each reaches 6 >= 5) until Stop.
-  folder.WriteFile("pz.ini",
-                   "[循环次数]\r\n次数=5\r\n[循环两遍]\r\n第一次循环多少次=2\r\n第二次循环多少次=3\r\n"
-                   "[一次时间]\r\n第一次循环间隔=40\r\n[两次时间]\r\n第二次循环间隔=40\r\n");
+  folder.WriteFile(
+      "pz.ini",
+      "[循环次数]\r\n次数=5\r\n[循环两遍]\r\n第一次循环多少次=2\r\n第二次循环多少次=3\r\n"
+      "[一次时间]\r\n第一次循环间隔=40\r\n[两次时间]\r\n第二次循环间隔=40\r\n");
 
   RunningProgram program(folder.path());
   ASSERT_NE(program.window(), nullptr);
@@ -200,8 +203,8 @@ TEST(EndToEnd, LosingActivationTrimsButClosingDoesNot) {
   ASSERT_NE(program.window(), nullptr);
 
   // Another application's window comes to the front.
-  HWND other = ::CreateWindowExA(WS_EX_TOPMOST, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0,
-                                 50, 50, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  HWND other = ::CreateWindowExA(WS_EX_TOPMOST, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                                 50, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
   ::SetForegroundWindow(program.window());
   testing_support::PumpFor(300);
   ::SetForegroundWindow(other);

@@ -87,7 +87,8 @@ class LongNameTest : public ::testing::Test {
   void TearDown() override {
     if (::IsWindow(window)) ::DestroyWindow(window);
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
     app::SkinEngine.reset();  // the other tests' windows stay unskinned
     skin::InitSkinModule();
   }

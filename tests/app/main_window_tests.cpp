@@ -72,7 +72,8 @@ class MainWindowTest : public ::testing::Test {
     if (::IsWindow(window)) ::DestroyWindow(window);
     // Drop the WM_QUIT the window posted when it went.
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
   }
   const app::MainWindowControls& c() const { return app::MainWindow(); }
 
@@ -143,9 +144,9 @@ TEST_F(MainWindowTest, PhotoBoxIsRoundedAndTilesTheBuiltInPicture) {
   EXPECT_LE(box.right, 440);
   EXPECT_GE(box.bottom, 271);
   EXPECT_LE(box.bottom, 272);
-  EXPECT_FALSE(::PtInRegion(region, 1, 1));      // cut by the 50 x 75 corner ellipse
+  EXPECT_FALSE(::PtInRegion(region, 1, 1));  // cut by the 50 x 75 corner ellipse
   EXPECT_FALSE(::PtInRegion(region, 438, 270));
-  EXPECT_TRUE(::PtInRegion(region, 25, 37));     // the ellipse's centre row
+  EXPECT_TRUE(::PtInRegion(region, 25, 37));  // the ellipse's centre row
   EXPECT_TRUE(::PtInRegion(region, 220, 136));
   ::DeleteObject(region);
 
@@ -158,7 +159,8 @@ TEST_F(MainWindowTest, PhotoBoxIsRoundedAndTilesTheBuiltInPicture) {
   for (int y = 40; y < 240; y += 13)
     for (int x = 30; x < 180; x += 11) {
       ++checked;
-      if (testing_support::ColourDistance(shot.at(bx + x, by + y), shot.at(bx + x + 186, by + y)) < 8)
+      if (testing_support::ColourDistance(shot.at(bx + x, by + y), shot.at(bx + x + 186, by + y)) <
+          8)
         ++same;
     }
   EXPECT_GT(same, checked * 9 / 10);

@@ -27,7 +27,7 @@ TEST(SettingNumbers, DecimalPrefixTruncatedTowardZero) {
   EXPECT_EQ(SettingTextToNumber("12abc"), 12);
   EXPECT_EQ(SettingTextToNumber("1e3"), 1000);
   EXPECT_EQ(SettingTextToNumber("2.5E+2x"), 250);
-  EXPECT_EQ(SettingTextToNumber("1e"), 1);     // an exponent needs digits
+  EXPECT_EQ(SettingTextToNumber("1e"), 1);  // an exponent needs digits
   EXPECT_EQ(SettingTextToNumber(".5"), 0);
   EXPECT_EQ(SettingTextToNumber("7."), 7);
 }

@@ -72,8 +72,7 @@ class DrawWatch {
   static LRESULT CALLBACK Before(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && self_) {
       const auto& m = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-      if (m.hwnd == self_->label_ && m.message == WM_SETTEXT &&
-          ++self_->names_ == self_->limit_)
+      if (m.hwnd == self_->label_ && m.message == WM_SETTEXT && ++self_->names_ == self_->limit_)
         app::OnStopClick();
       if (IsStartClick(m)) self_->deepest_ = std::max(self_->deepest_, ++self_->depth_);
     }
@@ -154,7 +153,8 @@ class SkinnedRollCall : public ::testing::Test {
     ::SetCursorPos(5, 5);
     if (::IsWindow(window)) ::DestroyWindow(window);
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
     app::SkinEngine.reset();  // the other tests' windows stay unskinned
     skin::InitSkinModule();
   }
@@ -184,13 +184,13 @@ class SkinnedRollCall : public ::testing::Test {
     platform::UniqueRegion photo(::CreateRectRgn(0, 0, 0, 0));
     ::GetWindowRgn(c.pictureBox, photo.get());
     ::OffsetRgn(photo.get(), origin.x, origin.y);
-    return CountChanged(shot, reference, RECT{0, 0, shot.width(), shot.height()}, 24,
-                        [&](int x, int y) {
-                          const POINT p{x, y};
-                          return ::PtInRect(&label, p) ||
-                                 (photoToo && ::PtInRegion(photo.get(), x, y));
-                        },
-                        where);
+    return CountChanged(
+        shot, reference, RECT{0, 0, shot.width(), shot.height()}, 24,
+        [&](int x, int y) {
+          const POINT p{x, y};
+          return ::PtInRect(&label, p) || (photoToo && ::PtInRegion(photo.get(), x, y));
+        },
+        where);
   }
 
   TempClassFolder folder{"skinned_window"};
@@ -258,7 +258,7 @@ TEST_F(SkinnedRollCall, AtRestHoveredAndPressedTheStartButtonShowsItsLooks) {
   const Pixels rest = CaptureShown(window, "skinned_window_at_rest.png");
   ASSERT_FALSE(rest.empty()) << "no picture from the display";
   const int mid = static_cast<int>(kStart.left + kStart.right) / 2;
-  const POINT face{kStart.left + 30, kStart.top + 12};  // beside the caption, upper half
+  const POINT face{kStart.left + 30, kStart.top + 12};   // beside the caption, upper half
   const POINT low{kStart.left + 30, kStart.bottom - 7};  // beside the caption, lower half
 
   // Translucent white over the picture: lighter than the picture beside it,
@@ -275,7 +275,8 @@ TEST_F(SkinnedRollCall, AtRestHoveredAndPressedTheStartButtonShowsItsLooks) {
   EXPECT_GT(GetRValue(rest.at(256, 334)), GetRValue(inside) + 40);
   int ink = 0;
   for (int y = 281; y < 329; ++y)
-    for (int x = 144; x < 360; ++x) ink += testing_support::ColourDistance(rest.at(x, y), RGB(0, 0, 0)) < 40;
+    for (int x = 144; x < 360; ++x)
+      ink += testing_support::ColourDistance(rest.at(x, y), RGB(0, 0, 0)) < 40;
   EXPECT_GT(ink, 100) << "the label's name is missing";
   EXPECT_GT(testing_support::ColourDistance(rest.at(252, 146), kBackground), 40)
       << "the photo box shows no picture";
@@ -351,9 +352,10 @@ TEST_F(SkinnedRollCall, DrawsRepaintNameAndPhotoOnlyAndADrawInsideADrawToo) {
   ::GetWindowTextA(c.label, text, sizeof text);
   EXPECT_NE(std::string(text), "青禾");
   const COLORREF photo = during.at(252, 146);
-  EXPECT_TRUE(std::any_of(std::begin(kPhotos), std::end(kPhotos), [&](COLORREF k) {
-    return testing_support::ColourDistance(photo, k) < 30;
-  })) << "photo box shows " << int(GetRValue(photo)) << "," << int(GetGValue(photo)) << ","
+  EXPECT_TRUE(
+      std::any_of(std::begin(kPhotos), std::end(kPhotos),
+                  [&](COLORREF k) { return testing_support::ColourDistance(photo, k) < 30; }))
+      << "photo box shows " << int(GetRValue(photo)) << "," << int(GetGValue(photo)) << ","
       << int(GetBValue(photo));
   // The name is drawn: strokes with neither green nor blue in them, none of
   // the blue picture behind.
@@ -366,9 +368,10 @@ TEST_F(SkinnedRollCall, DrawsRepaintNameAndPhotoOnlyAndADrawInsideADrawToo) {
   }
   for (const Pixels* shot : std::initializer_list<const Pixels*>{&during, &nested, &after}) {
     RECT where{};
-    EXPECT_EQ(StaleOutside(*shot, rest, true, &where), 0)
-        << (shot == &during ? "mid-draw" : shot == &nested ? "nested draw" : "after the draws")
-        << ": changed " << Describe(where);
+    EXPECT_EQ(StaleOutside(*shot, rest, true, &where), 0) << (shot == &during   ? "mid-draw"
+                                                              : shot == &nested ? "nested draw"
+                                                                                : "after the draws")
+                                                          << ": changed " << Describe(where);
   }
 }
 

@@ -35,7 +35,8 @@ TEST(Startup, BuildsTheEngineLoadsTheNamedIconAndSetsTheDefaults) {
   ::DeleteObject(info.hbmMask);
   // The icon carries small and large pictures.
   for (int size : {16, 32, 48}) {
-    HANDLE icon = ::LoadImageA(::GetModuleHandleA(nullptr), "DEFAULT_ICON", IMAGE_ICON, size, size, 0);
+    HANDLE icon =
+        ::LoadImageA(::GetModuleHandleA(nullptr), "DEFAULT_ICON", IMAGE_ICON, size, size, 0);
     EXPECT_NE(icon, nullptr) << size;
     ::DestroyIcon(static_cast<HICON>(icon));
   }

@@ -112,8 +112,8 @@ DWORD RunProgram(const std::string& command, std::string* output) {
   PROCESS_INFORMATION started{};
   std::vector<char> line(command.begin(), command.end());
   line.push_back('\0');
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &started))
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &started))
     return DWORD(-1);
   platform::UniqueHandle process(started.hProcess), thread(started.hThread);
   writer.reset();
@@ -133,8 +133,7 @@ std::set<DWORD> ThreadsOfThisProcess() {
   if (snapshot == INVALID_HANDLE_VALUE) return ids;
   THREADENTRY32 entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = ::Thread32First(snapshot, &entry); more;
-       more = ::Thread32Next(snapshot, &entry))
+  for (BOOL more = ::Thread32First(snapshot, &entry); more; more = ::Thread32Next(snapshot, &entry))
     if (entry.th32OwnerProcessID == ::GetCurrentProcessId()) ids.insert(entry.th32ThreadID);
   ::CloseHandle(snapshot);
   return ids;
@@ -297,7 +296,7 @@ TEST(Trimmer, InstalledAsTheDeactivationHandlerAtStartUp) {
 TEST(EmptyTool, EmptiesALiveProcessAndReportsFailures) {
   std::string output;
   EXPECT_EQ(0u, RunProgram(std::string(kBuiltTool) + " " + std::to_string(::GetCurrentProcessId()),
-                    &output));
+                           &output));
   EXPECT_EQ("", output);
 
   output.clear();
@@ -307,8 +306,7 @@ TEST(EmptyTool, EmptiesALiveProcessAndReportsFailures) {
 
   output.clear();
   EXPECT_NE(0u, RunProgram(std::string(kBuiltTool) + " 4000000000", &output));
-  EXPECT_NE(std::string::npos,
-            output.find("could not empty working set for process #4000000000"))
+  EXPECT_NE(std::string::npos, output.find("could not empty working set for process #4000000000"))
       << output;
 
   // By task name, with or without the extension.

@@ -50,7 +50,8 @@ class Gallery : public ::testing::Test {
   void TearDown() override {
     if (window_) ::PostMessageA(window_, WM_CLOSE, 0, 0);
     if (pi_.hProcess) {
-      if (::WaitForSingleObject(pi_.hProcess, 8000) == WAIT_TIMEOUT) ::TerminateProcess(pi_.hProcess, 1);
+      if (::WaitForSingleObject(pi_.hProcess, 8000) == WAIT_TIMEOUT)
+        ::TerminateProcess(pi_.hProcess, 1);
       ::CloseHandle(pi_.hProcess);
       ::CloseHandle(pi_.hThread);
     }

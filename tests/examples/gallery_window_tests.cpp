@@ -80,16 +80,19 @@ TEST_F(GallerySample, EveryPartIsTheEnginesOwn) {
   EXPECT_EQ(w.DockedChildren.at(1).hwnd, s.tab);
   EXPECT_GE(skin::FindChild(w.TransparentChildren, s.tab), 1);
   EXPECT_GE(skin::FindChild(w.TransparentChildren, s.calendar), 1);
-  for (HWND button : {s.call, s.reset, s.log}) EXPECT_GE(skin::FindChild(w.ButtonControls, button), 1);
+  for (HWND button : {s.call, s.reset, s.log})
+    EXPECT_GE(skin::FindChild(w.ButtonControls, button), 1);
   EXPECT_GE(skin::FindChild(w.EditControls, s.remark), 1);
   // The window's own caption pictures: minimise, maximise (restore beside
   // it) and close, in that order at the end of the strip.
   const int m = w.CaptionButtons.count();
   ASSERT_GE(m, 3);
   EXPECT_EQ(w.CaptionButtons.at(m).ButtonImage, gallery::CaptionGlyph(gallery::Glyph::Close));
-  EXPECT_EQ(w.CaptionButtons.at(m - 1).ButtonImage, gallery::CaptionGlyph(gallery::Glyph::Maximise));
+  EXPECT_EQ(w.CaptionButtons.at(m - 1).ButtonImage,
+            gallery::CaptionGlyph(gallery::Glyph::Maximise));
   EXPECT_EQ(w.CaptionButtons.at(m - 1).AltImage, gallery::CaptionGlyph(gallery::Glyph::Restore));
-  EXPECT_EQ(w.CaptionButtons.at(m - 2).ButtonImage, gallery::CaptionGlyph(gallery::Glyph::Minimise));
+  EXPECT_EQ(w.CaptionButtons.at(m - 2).ButtonImage,
+            gallery::CaptionGlyph(gallery::Glyph::Minimise));
   ExpectTabDocked("opened");
 }
 

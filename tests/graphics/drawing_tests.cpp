@@ -122,10 +122,10 @@ TEST(Transforms, OrderDecidesWhichSpaceThePointIsIn) {
   ASSERT_TRUE(append.g.RotateWorldTransformAt(180, PointF(10, 10), Gdiplus::MatrixOrderAppend));
   ASSERT_TRUE(prepend.g.RotateWorldTransformAt(180, PointF(10, 10), Gdiplus::MatrixOrderPrepend));
   std::vector<PointF> p1{PointF(5, 10)}, p2{PointF(10, 10)};
-  ASSERT_TRUE(append.g.TransformPoints(Gdiplus::CoordinateSpaceDevice,
-                                       Gdiplus::CoordinateSpaceWorld, p1));
-  ASSERT_TRUE(prepend.g.TransformPoints(Gdiplus::CoordinateSpaceDevice,
-                                        Gdiplus::CoordinateSpaceWorld, p2));
+  ASSERT_TRUE(
+      append.g.TransformPoints(Gdiplus::CoordinateSpaceDevice, Gdiplus::CoordinateSpaceWorld, p1));
+  ASSERT_TRUE(
+      prepend.g.TransformPoints(Gdiplus::CoordinateSpaceDevice, Gdiplus::CoordinateSpaceWorld, p2));
   // World (5, 10) moves to device (10, 10), the fixed point of the device turn.
   EXPECT_NEAR(p1[0].X, 10, 1e-3);
   EXPECT_NEAR(p1[0].Y, 10, 1e-3);
@@ -302,7 +302,8 @@ TEST(Text, StringFormatsAlignAndMeasureRanges) {
   Canvas canvas(100, 30);
   std::vector<Region> regions;
   // No measurable ranges: InvalidParameter, and the out array is left alone.
-  EXPECT_FALSE(canvas.g.MeasureCharacterRanges("点名", font, RectF(0, 0, 100, 30), format, regions));
+  EXPECT_FALSE(
+      canvas.g.MeasureCharacterRanges("点名", font, RectF(0, 0, 100, 30), format, regions));
   EXPECT_EQ(LastStatus(), Gdiplus::InvalidParameter);
   EXPECT_TRUE(regions.empty());
 
@@ -310,8 +311,7 @@ TEST(Text, StringFormatsAlignAndMeasureRanges) {
   ASSERT_TRUE(plain.CreateStringFormat());
   ASSERT_TRUE(plain.SetStringFormatMeasurableCharacterRanges(
       {Gdiplus::CharacterRange(0, 1), Gdiplus::CharacterRange(1, 1)}));
-  ASSERT_TRUE(
-      canvas.g.MeasureCharacterRanges("点名", font, RectF(0, 0, 100, 30), plain, regions));
+  ASSERT_TRUE(canvas.g.MeasureCharacterRanges("点名", font, RectF(0, 0, 100, 30), plain, regions));
   ASSERT_EQ(regions.size(), 2u);
   RectF first = regions[0].GetRegionBounds(canvas.g);
   RectF second = regions[1].GetRegionBounds(canvas.g);
@@ -432,8 +432,8 @@ TEST(Images, RotatedCopyAndBounds) {
   ASSERT_TRUE(source.BitmapSetPixel(0, 0, 0xFFFF0000));  // top left
   ASSERT_TRUE(source.BitmapSetResolution(72, 72));
   Bitmap rotated;
-  ASSERT_TRUE(source.RotatedCopy(rotated, 90, {}, 0xFFFFFFFF,
-                                 Gdiplus::InterpolationModeNearestNeighbor));
+  ASSERT_TRUE(
+      source.RotatedCopy(rotated, 90, {}, 0xFFFFFFFF, Gdiplus::InterpolationModeNearestNeighbor));
   ASSERT_EQ(rotated.GetImageWidth(), 4u);  // nothing cut off
   ASSERT_EQ(rotated.GetImageHeight(), 10u);
   EXPECT_FLOAT_EQ(rotated.GetImageHorizontalResolution(), 72);
@@ -476,9 +476,8 @@ TEST(Guards, PairedArraysAndPositionsMustMatchTheirText) {
   const int lookup = Gdiplus::DriverStringOptionsCmapLookup;
   EXPECT_FALSE(canvas.g.DrawDriverString("abc", font, black, {PointF(0, 12)}, lookup));
   EXPECT_EQ(LastStatus(), Gdiplus::InvalidParameter);
-  EXPECT_TRUE(canvas.g.DrawDriverString(
-      "abc", font, black, {PointF(0, 12)},
-      lookup | Gdiplus::DriverStringOptionsRealizedAdvance));
+  EXPECT_TRUE(canvas.g.DrawDriverString("abc", font, black, {PointF(0, 12)},
+                                        lookup | Gdiplus::DriverStringOptionsRealizedAdvance));
 }
 
 TEST(Guards, CombinedCallsReportTheFirstFailure) {

@@ -45,16 +45,16 @@ std::vector<uint8_t> WriteAnimatedGif(int width, int height, const uint32_t (&pa
   Put16(out, width);
   Put16(out, height);
   out.push_back(0x80 | 0x10 | 0x01);  // global table of 4 colours
-  out.push_back(0);                    // background colour
-  out.push_back(0);                    // aspect
+  out.push_back(0);                   // background colour
+  out.push_back(0);                   // aspect
   for (uint32_t colour : palette) {
     out.push_back(uint8_t(colour >> 16));
     out.push_back(uint8_t(colour >> 8));
     out.push_back(uint8_t(colour));
   }
   // Loop for ever.
-  const uint8_t loop[] = {0x21, 0xFF, 0x0B, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E',
-                          '2',  '.',  '0',  0x03, 0x01, 0x00, 0x00, 0x00};
+  const uint8_t loop[] = {0x21, 0xFF, 0x0B, 'N', 'E',  'T',  'S',  'C',  'A', 'P',
+                          'E',  '2',  '.',  '0', 0x03, 0x01, 0x00, 0x00, 0x00};
   out.insert(out.end(), loop, loop + sizeof loop);
   for (const GifFrame& frame : frames) {
     out.insert(out.end(), {0x21, 0xF9, 0x04, 0x04});  // graphic control, keep previous frame

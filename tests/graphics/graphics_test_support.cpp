@@ -41,13 +41,12 @@ const std::vector<uint8_t>& AnimationGif() {
 }
 
 HWND TestWindow() {
-  static HWND window = ::CreateWindowExA(0, "STATIC", "graphics", WS_POPUP, 0, 0, 64, 64,
-                                         nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  static HWND window = ::CreateWindowExA(0, "STATIC", "graphics", WS_POPUP, 0, 0, 64, 64, nullptr,
+                                         nullptr, ::GetModuleHandleA(nullptr), nullptr);
   return window;
 }
 
-Fixture::Fixture(bool filled)
-    : window(TestWindow()), dc(::CreateCompatibleDC(nullptr)) {
+Fixture::Fixture(bool filled) : window(TestWindow()), dc(::CreateCompatibleDC(nullptr)) {
   if (!filled) return;
   bitmap.CreateBitmap(32, 32);
   other.CreateBitmap(8, 8);
@@ -86,7 +85,10 @@ Fixture::Fixture(bool filled)
 void Fixture::Clear(int member) {
   switch (member) {
     case 0: g = graphics::Graphics(); break;
-    case 1: g = graphics::Graphics(); bitmap = graphics::Bitmap(); break;
+    case 1:
+      g = graphics::Graphics();
+      bitmap = graphics::Bitmap();
+      break;
     case 2: other = graphics::Bitmap(); break;
     case 3: image = graphics::Image(); break;
     case 4: metafile = graphics::Image(); break;

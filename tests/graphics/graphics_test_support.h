@@ -49,7 +49,7 @@ struct Fixture {
   graphics::Image metafile;
   graphics::Image animation;  // three frames: AnimationGif()
   graphics::Graphics g;
-  graphics::Path path;      // a rectangle
+  graphics::Path path;  // a rectangle
   graphics::Pen pen;
   graphics::SolidFill solid;
   graphics::LineBrush line;

@@ -17,8 +17,7 @@ std::vector<Import> FindImports(const char* dll_name) {
   auto* base = reinterpret_cast<BYTE*>(::GetModuleHandleA(nullptr));
   auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
   auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& dir =
-      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
   if (dir.VirtualAddress == 0) return imports;
   for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); d->Name;
        ++d) {
@@ -29,8 +28,8 @@ std::vector<Import> FindImports(const char* dll_name) {
     for (; names->u1.AddressOfData; ++names, ++slots) {
       if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
       auto* by_name = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-      imports.push_back({reinterpret_cast<char*>(by_name->Name),
-                         reinterpret_cast<void**>(&slots->u1.Function)});
+      imports.push_back(
+          {reinterpret_cast<char*>(by_name->Name), reinterpret_cast<void**>(&slots->u1.Function)});
     }
   }
   return imports;

@@ -28,8 +28,8 @@ class ImportRecorder {
  private:
   struct Entry {
     std::string name;
-    void** slot;      // the import entry in the program
-    void* original;   // where it pointed
+    void** slot;     // the import entry in the program
+    void* original;  // where it pointed
   };
   std::vector<Entry> entries_;
   std::map<std::string, size_t> index_;

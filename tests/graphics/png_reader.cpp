@@ -79,8 +79,8 @@ const short kLengthBase[] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17, 
                              31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
 const short kLengthExtra[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
                               2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-const short kDistBase[] = {1,   2,   3,   4,   5,   7,    9,    13,   17,   25,
-                           33,  49,  65,  97,  129, 193,  257,  385,  513,  769,
+const short kDistBase[] = {1,    2,    3,    4,    5,    7,    9,    13,    17,    25,
+                           33,   49,   65,   97,   129,  193,  257,  385,   513,   769,
                            1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
 const short kDistExtra[] = {0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
                             6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
@@ -140,7 +140,8 @@ bool Inflate(const uint8_t* data, size_t size, std::vector<uint8_t>& out) {
       if (!Codes(in, out, literal, distance)) return false;
     } else if (type == 2) {
       int nlen = in.Bits(5) + 257, ndist = in.Bits(5) + 1, ncode = in.Bits(4) + 4;
-      static const short order[19] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
+      static const short order[19] = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
+                                      11, 4,  12, 3, 13, 2, 14, 1, 15};
       short lengths[320] = {};
       for (int i = 0; i < ncode; ++i) lengths[order[i]] = short(in.Bits(3));
       Huffman code_lengths;

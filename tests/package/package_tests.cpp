@@ -82,8 +82,10 @@ TEST(Release, StartsFromItsFolderDrawsANameAndEndsOnADoubleClick) {
 
   ::PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 390));
   DWORD code = 99;
-  if (::WaitForSingleObject(pi.hProcess, 15000) == WAIT_OBJECT_0) ::GetExitCodeProcess(pi.hProcess, &code);
-  else ::TerminateProcess(pi.hProcess, 1);
+  if (::WaitForSingleObject(pi.hProcess, 15000) == WAIT_OBJECT_0)
+    ::GetExitCodeProcess(pi.hProcess, &code);
+  else
+    ::TerminateProcess(pi.hProcess, 1);
   EXPECT_EQ(code, 0u);
   ::CloseHandle(pi.hProcess);
   ::CloseHandle(pi.hThread);

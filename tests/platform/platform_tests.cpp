@@ -29,8 +29,8 @@ TEST(Handles, MemorySurfaceSelectsBackBeforeDeleting) {
   long before = platform::LiveGdiObjects();
   HDC screen = ::GetDC(nullptr);
   {
-    platform::MemorySurface surface(
-        screen, platform::UniqueBitmap(::CreateCompatibleBitmap(screen, 8, 8)));
+    platform::MemorySurface surface(screen,
+                                    platform::UniqueBitmap(::CreateCompatibleBitmap(screen, 8, 8)));
     ASSERT_TRUE(surface);
     EXPECT_EQ(::GetCurrentObject(surface.dc(), OBJ_BITMAP), surface.bitmap());
     HBITMAP bitmap = surface.bitmap();

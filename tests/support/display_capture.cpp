@@ -62,11 +62,11 @@ Pixels CaptureScreenArea(const RECT& r, const std::string& name) {
   ::DeleteFileA(path.c_str());
   // Written under another name and renamed when complete: the file's
   // appearance tells that the capture is done.
-  const std::string command =
-      "/bin/sh -c \"import -display \\\"$DISPLAY\\\" -window root -crop " +
-      std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "+" +
-      std::to_string(r.left) + "+" + std::to_string(r.top) + " +repage '" + target +
-      ".part.png' && mv '" + target + ".part.png' '" + target + "'\"";
+  const std::string command = "/bin/sh -c \"import -display \\\"$DISPLAY\\\" -window root -crop " +
+                              std::to_string(r.right - r.left) + "x" +
+                              std::to_string(r.bottom - r.top) + "+" + std::to_string(r.left) +
+                              "+" + std::to_string(r.top) + " +repage '" + target +
+                              ".part.png' && mv '" + target + ".part.png' '" + target + "'\"";
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};

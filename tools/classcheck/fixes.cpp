@@ -24,8 +24,8 @@ std::vector<std::string> Unwritable(bool roster, bool photos, const std::vector<
   if (photos) {
     const std::string img = dir + "\\img";
     const DWORD originals = ::GetFileAttributesA(OriginalsFolder().c_str());
-    const bool originalsOk = originals == INVALID_FILE_ATTRIBUTES ? CanCreateIn(img)
-                                                                  : CanCreateIn(OriginalsFolder());
+    const bool originalsOk =
+        originals == INVALID_FILE_ATTRIBUTES ? CanCreateIn(img) : CanCreateIn(OriginalsFolder());
     if (!CanCreateIn(img) || !originalsOk) out.push_back("img 文件夹");
     for (int32_t line : lines)
       if (!CanReplace(app::PhotoPath(line))) out.push_back(PhotoName(line));

@@ -13,8 +13,10 @@ std::string FoldAscii(const std::string& s) {
   std::string out = s;
   for (size_t i = 0; i < out.size(); ++i) {
     unsigned char c = static_cast<unsigned char>(out[i]);
-    if (c >= 0x81) ++i;
-    else if (c >= 'A' && c <= 'Z') out[i] = static_cast<char>(c - 'A' + 'a');
+    if (c >= 0x81)
+      ++i;
+    else if (c >= 'A' && c <= 'Z')
+      out[i] = static_cast<char>(c - 'A' + 'a');
   }
   return out;
 }
@@ -51,12 +53,13 @@ std::vector<std::string> Orphans(int32_t lineCount) {
   HANDLE h = ::FindFirstFileA((img + "\\*").c_str(), &found);
   if (h == INVALID_HANDLE_VALUE) return out;
   do {
-    if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN |
-                                  FILE_ATTRIBUTE_SYSTEM))
+    if (found.dwFileAttributes &
+        (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))
       continue;
     const std::string folded = FoldAscii(found.cFileName);
     if (!IsPictureName(folded) || folded == background) continue;
-    if (LineOfPhotoName(folded, lineCount) == 0) out.push_back(std::string("img\\") + found.cFileName);
+    if (LineOfPhotoName(folded, lineCount) == 0)
+      out.push_back(std::string("img\\") + found.cFileName);
   } while (::FindNextFileA(h, &found));
   ::FindClose(h);
   return out;
@@ -70,7 +73,8 @@ void Summarise(const PhotoCheck& c, int32_t lineCount, Report& report) {
   if (lineCount > 0 && c.photos.empty()) {
     report.Note("img 文件夹里没有任何照片: 抽签时照片框是空的");
   } else if (!c.missing.empty()) {
-    report.Problem(LineList(c.missing) + " 没有照片, 抽到时照片框是空的。办法: 照片按行号命名, 如第 " +
+    report.Problem(LineList(c.missing) +
+                   " 没有照片, 抽到时照片框是空的。办法: 照片按行号命名, 如第 " +
                    std::to_string(c.missing[0]) + " 行的照片存为 " + PhotoName(c.missing[0]));
   }
   if (!c.orphans.empty())
@@ -84,22 +88,25 @@ void Summarise(const PhotoCheck& c, int32_t lineCount, Report& report) {
       case PictureState::kUnreadable: unreadable.push_back(name); break;
       case PictureState::kTooLarge: huge.push_back(name + " (" + SizeText(p.probe) + ")"); break;
       case PictureState::kShown:
-        if (p.probe.LargerThanBox()) large.push_back(name + " (" + SizeText(p.probe) + ")");
-        else if (p.probe.SmallerThanBox()) small.push_back(name);
+        if (p.probe.LargerThanBox())
+          large.push_back(name + " (" + SizeText(p.probe) + ")");
+        else if (p.probe.SmallerThanBox())
+          small.push_back(name);
         break;
     }
   }
-  if (!empty.empty())
-    report.Problem("空的照片文件: " + JoinList(empty) + "。办法: 换成真正的照片");
+  if (!empty.empty()) report.Problem("空的照片文件: " + JoinList(empty) + "。办法: 换成真正的照片");
   if (!unreadable.empty())
     report.Problem("打不开的照片 (损坏或不是图片): " + JoinList(unreadable) +
                    "。办法: 用看图软件重新另存为 JPEG, 或换一张");
   if (!huge.empty())
     report.Problem("超过 4000 万像素的照片, 程序不显示: " + JoinList(huge) +
-                   "。办法: 运行 classcheck --fix 缩小 (原图移到 img\\原图\\)", true);
+                       "。办法: 运行 classcheck --fix 缩小 (原图移到 img\\原图\\)",
+                   true);
   if (!large.empty())
     report.Problem("比照片框 (440 x 272) 大的照片, 只显示左上角: " + JoinList(large) +
-                   "。办法: 运行 classcheck --fix 缩小到 440 x 272 (原图移到 img\\原图\\)", true);
+                       "。办法: 运行 classcheck --fix 缩小到 440 x 272 (原图移到 img\\原图\\)",
+                   true);
   if (!small.empty())
     report.Note("比照片框 (440 x 272) 小的照片会在框里重复平铺: " + JoinList(small));
   if (!c.photos.empty()) report.Note("照片 " + std::to_string(c.photos.size()) + " 张");
@@ -138,14 +145,16 @@ PhotoCheck CheckPhotos(int32_t lineCount, Report& report, const Progress& progre
 void CheckBackground(Report& report) {
   const std::string path = app::BackgroundPath();
   if (!platform::FileExists(path)) {
-    report.Problem("没有背景图片 img\\背景.jpg: 窗口背景是黑的。办法: 把一张 JPEG 图片命名为 "
-                   "背景.jpg 放进 img 文件夹");
+    report.Problem(
+        "没有背景图片 img\\背景.jpg: 窗口背景是黑的。办法: 把一张 JPEG 图片命名为 "
+        "背景.jpg 放进 img 文件夹");
     return;
   }
   const PictureProbe probe = ProbePicture(platform::ReadWholeFile(path));
   if (probe.state != PictureState::kShown && probe.state != PictureState::kTooLarge)
-    report.Problem("背景图片 img\\背景.jpg 打不开 (损坏或不是图片), 窗口背景是黑的。办法: "
-                   "重新另存为 JPEG, 或换一张");
+    report.Problem(
+        "背景图片 img\\背景.jpg 打不开 (损坏或不是图片), 窗口背景是黑的。办法: "
+        "重新另存为 JPEG, 或换一张");
 }
 
 }  // namespace classcheck

@@ -18,9 +18,9 @@ struct Photo {
 };
 
 struct PhotoCheck {
-  std::vector<Photo> photos;          // photos of lines that have one
-  std::vector<int32_t> missing;       // lines without a photo
-  std::vector<std::string> orphans;   // picture files of img no line uses
+  std::vector<Photo> photos;         // photos of lines that have one
+  std::vector<int32_t> missing;      // lines without a photo
+  std::vector<std::string> orphans;  // picture files of img no line uses
   // Photos --fix scales to the box: larger than it, and decodable.
   std::vector<int32_t> ToScale() const;
 };

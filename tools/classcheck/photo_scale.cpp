@@ -10,8 +10,8 @@ namespace classcheck {
 namespace {
 
 graphics::EncoderParams Quality(uint32_t quality) {
-  graphics::EncoderParam item{graphics::kEncoderQuality, 1, Gdiplus::EncoderParameterValueTypeLong,
-                              {}};
+  graphics::EncoderParam item{
+      graphics::kEncoderQuality, 1, Gdiplus::EncoderParameterValueTypeLong, {}};
   const uint8_t* q = reinterpret_cast<const uint8_t*>(&quality);
   item.Values.assign(q, q + sizeof quality);
   return graphics::EncoderParams{1, {item}};
@@ -36,9 +36,9 @@ std::vector<uint8_t> ScaleToBox(const std::vector<uint8_t>& bytes) {
     g.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
     g.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
     g.GraphicsClear(0xFFFFFFFF);
-    if (!g.DrawImageRectRect(picture, 0, 0, kBoxWidth, kBoxHeight,
-                             float((width - sourceWidth) / 2), float((height - sourceHeight) / 2),
-                             float(sourceWidth), float(sourceHeight)))
+    if (!g.DrawImageRectRect(picture, 0, 0, kBoxWidth, kBoxHeight, float((width - sourceWidth) / 2),
+                             float((height - sourceHeight) / 2), float(sourceWidth),
+                             float(sourceHeight)))
       return {};
   }
   return box.SaveToStream(std::string(graphics::kImageFormatJpeg), Quality(kJpegQuality));

@@ -32,7 +32,8 @@ std::string Trimmed(const std::string& s) {
   for (;;) {
     if (!out.empty() && (out.back() == ' ' || out.back() == '\t')) {
       out.pop_back();
-    } else if (out.size() >= 2 && uint8_t(out[out.size() - 2]) == 0xA1 && uint8_t(out.back()) == 0xA1) {
+    } else if (out.size() >= 2 && uint8_t(out[out.size() - 2]) == 0xA1 &&
+               uint8_t(out.back()) == 0xA1) {
       out.resize(out.size() - 2);
     } else {
       return out;
@@ -134,16 +135,18 @@ RosterCheck CheckRosterBytes(const Bytes& bytes, Report& report) {
   if (t.lines.empty())
     report.Problem("ming.txt 里没有名字: 按开始后不会抽出任何人。办法: 每行写一个名字");
   else
-    report.Note("名单共 " + std::to_string(t.lines.size()) + " 行, 照片按行号对应 img\\1.jpg 到 img\\" +
-                std::to_string(t.lines.size()) + ".jpg");
+    report.Note("名单共 " + std::to_string(t.lines.size()) +
+                " 行, 照片按行号对应 img\\1.jpg 到 img\\" + std::to_string(t.lines.size()) +
+                ".jpg");
   return c;
 }
 
 RosterCheck CheckRoster(Report& report) {
   const std::string path = app::RosterPath();
   if (!platform::FileExists(path)) {
-    report.Problem("没有找到名单 ming.txt: 程序没有名字可抽。办法: 在程序旁建 ming.txt, 每行一个"
-                   "名字, 用记事本保存为 ANSI 编码");
+    report.Problem(
+        "没有找到名单 ming.txt: 程序没有名字可抽。办法: 在程序旁建 ming.txt, 每行一个"
+        "名字, 用记事本保存为 ANSI 编码");
     return RosterCheck{};
   }
   return CheckRosterBytes(platform::ReadWholeFile(path), report);

@@ -11,8 +11,11 @@ bool IsValidUtf8(const Bytes& b, size_t start, bool& anyMultibyte) {
   anyMultibyte = false;
   for (size_t i = start; i < b.size();) {
     uint8_t c = b[i];
-    size_t extra = c < 0x80 ? 0 : (c >= 0xC2 && c <= 0xDF) ? 1 : (c >= 0xE0 && c <= 0xEF) ? 2
-                 : (c >= 0xF0 && c <= 0xF4) ? 3 : 9;
+    size_t extra = c < 0x80                   ? 0
+                   : (c >= 0xC2 && c <= 0xDF) ? 1
+                   : (c >= 0xE0 && c <= 0xEF) ? 2
+                   : (c >= 0xF0 && c <= 0xF4) ? 3
+                                              : 9;
     if (extra == 9 || i + extra >= b.size()) return false;
     for (size_t k = 1; k <= extra; ++k)
       if ((b[i + k] & 0xC0) != 0x80) return false;

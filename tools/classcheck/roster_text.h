@@ -23,8 +23,8 @@ struct RosterText {
   // The lines split at CR LF, lone LF and lone CR alike; a final line end adds
   // no line. For code page 936 text they stop at the first zero byte, as the
   // program's reading does.
-  std::vector<std::string> lines;  // code page 936 (unrepresentable ones lossy)
-  int32_t crlf = 0, lf = 0, cr = 0;   // line ends of each kind
+  std::vector<std::string> lines;    // code page 936 (unrepresentable ones lossy)
+  int32_t crlf = 0, lf = 0, cr = 0;  // line ends of each kind
   bool finalLineEnd = false;
   std::vector<int32_t> unrepresentable;  // lines with characters 936 lacks
   std::vector<int32_t> invalid;          // lines with bytes that are no 936 text

@@ -67,8 +67,7 @@ int EmptyTask(const char* name) {
     ++found;
     if (!EmptyWorkingSetOf(entry.th32ProcessID)) {
       ++failed;
-      std::printf("could not empty working set for process #%lu [%s]\n", entry.th32ProcessID,
-                  name);
+      std::printf("could not empty working set for process #%lu [%s]\n", entry.th32ProcessID, name);
     }
   }
   ::CloseHandle(snapshot);

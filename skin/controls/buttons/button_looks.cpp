@@ -165,7 +165,8 @@ void DrawCheckBoxLook(graphics::Graphics& g, const ButtonLook& look, const LookB
       g.FillRectangleI(lit, b.x, top, 13, 13);
     for (float width : {1.0f, 2.0f}) {
       graphics::Pen glow;
-      if (glow.CreatePen1(MakeArgb(kGlowColour, 30), width)) g.DrawRectangleI(glow, b.x, top, 13, 13);
+      if (glow.CreatePen1(MakeArgb(kGlowColour, 30), width))
+        g.DrawRectangleI(glow, b.x, top, 13, 13);
     }
   }
 

@@ -14,7 +14,9 @@
 namespace skin {
 namespace {
 
-ButtonRecord* RecordOfButton(HWND button) { return RecordOf<&SkinnedWindow::ButtonControls>(button); }
+ButtonRecord* RecordOfButton(HWND button) {
+  return RecordOf<&SkinnedWindow::ButtonControls>(button);
+}
 
 SkinnedWindow* WindowOfButton(HWND button) {
   return WindowRecord(static_cast<int>(GetIntProp(button, prop::Hw_FuID)));
@@ -172,7 +174,9 @@ void DispatchDrawItem(int i, const DRAWITEMSTRUCT& item) {
   if (!r || r->hwnd != item.hwndItem) return;
   switch (r->kind) {
     case kPushButton: PaintPushButton(item.hwndItem, item.hDC, item.itemState, item.rcItem); break;
-    case kImageButton: PaintImageButton(item.hwndItem, item.hDC, item.itemState, item.rcItem); break;
+    case kImageButton:
+      PaintImageButton(item.hwndItem, item.hDC, item.itemState, item.rcItem);
+      break;
     case kStateImageButton:
       PaintStateImageButton(item.hwndItem, item.hDC, item.itemState, item.rcItem);
       break;

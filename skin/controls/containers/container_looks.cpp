@@ -15,8 +15,8 @@ constexpr Colour kWhite = 0xFFFFFF;
 // font's when the container has no font of its own).
 bool CaptionFont(const GroupBoxCaption& c, graphics::Font& font, float& size) {
   if (!CreateCaptionFont(font, c.fontName, c.fontSize, c.fontStyle)) return false;
-  size = c.fontSize > 0 && !c.fontName.empty() ? static_cast<float>(c.fontSize)
-                                                : font.GetFontSize();
+  size =
+      c.fontSize > 0 && !c.fontName.empty() ? static_cast<float>(c.fontSize) : font.GetFontSize();
   return true;
 }
 
@@ -41,7 +41,8 @@ int MeasureCaption(const GroupBoxCaption& c) {
   platform::UniqueMemoryDC memory(::CreateCompatibleDC(nullptr));
   graphics::Graphics g;
   if (!memory || !g.CreateFromHDC(memory.get())) return 1;
-  const graphics::TextMeasure m = g.MeasureString(c.text, font, graphics::RectF(0, 0, 0, 0), nullptr);
+  const graphics::TextMeasure m =
+      g.MeasureString(c.text, font, graphics::RectF(0, 0, 0, 0), nullptr);
   return static_cast<int>(m.bounds.Width) + 1;
 }
 
@@ -60,7 +61,8 @@ graphics::RectF PlaceCaption(const GroupBoxCaption& c, int width, int captionWid
   return graphics::RectF(left, 1, tw, size + 3);
 }
 
-void DrawCaptionText(graphics::Graphics& g, const GroupBoxCaption& c, const graphics::RectF& place) {
+void DrawCaptionText(graphics::Graphics& g, const GroupBoxCaption& c,
+                     const graphics::RectF& place) {
   graphics::Font font;
   float size = 0;
   if (c.text.empty() || !CaptionFont(c, font, size)) return;

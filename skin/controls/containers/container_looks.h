@@ -23,7 +23,7 @@ struct GroupBoxCaption {
   int32_t fontSize = 0;
   int32_t fontStyle = 0;
   Colour textColour = 0;
-  LONG style = 0;        // the alignment bits BS_LEFT / BS_CENTER
+  LONG style = 0;  // the alignment bits BS_LEFT / BS_CENTER
 };
 
 // Width the caption takes: its measured width, truncated, plus one.

@@ -14,7 +14,7 @@ namespace skin {
 
 struct ContainerRecord {
   HWND hwnd = nullptr;
-  Colour tintColour = 0;   // 0: no tint
+  Colour tintColour = 0;    // 0: no tint
   uint8_t tintAlpha = 255;  // 255 also marks the container as not translucent
   int32_t drawBorder = 0;
   WNDPROC savedProc = nullptr;

@@ -17,9 +17,7 @@ ContainerRecord* RecordOfContainer(HWND container) {
   return RecordOf<&SkinnedWindow::Containers>(container);
 }
 
-int OwnerNumber(HWND container) {
-  return static_cast<int>(GetIntProp(container, prop::Hw_FuID));
-}
+int OwnerNumber(HWND container) { return static_cast<int>(GetIntProp(container, prop::Hw_FuID)); }
 
 LRESULT Forward(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
   return ForwardMessage(prop::Hw_hProc, container, message, wParam, lParam);

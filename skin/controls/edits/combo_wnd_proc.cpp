@@ -85,7 +85,9 @@ LRESULT CALLBACK ComboWndProc(HWND combo, UINT message, WPARAM wParam, LPARAM lP
     case WM_MOVE: Paint(combo, false); break;
     case WM_SETFOCUS: OnSetFocus(combo, *r); break;
     case WM_KILLFOCUS: r->focused = 0; break;
-    case WM_SETTEXT: if (HasEdit(combo)) ::InvalidateRect(combo, nullptr, TRUE); break;
+    case WM_SETTEXT:
+      if (HasEdit(combo)) ::InvalidateRect(combo, nullptr, TRUE);
+      break;
     case WM_PAINT: return OnPaint(combo, message, wParam, lParam);
     case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam));
     case WM_NCPAINT: Paint(combo, false); return 0;

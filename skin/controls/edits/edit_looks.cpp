@@ -89,8 +89,8 @@ void DrawComboLook(graphics::Graphics& g, const ComboLook& look) {
     g.GraphicsClear(MakeArgb(0xFF00FF, 255));
     g.ResetClip();
   }
-  DrawRect(g, look.hot || look.focused ? MakeArgb(look.accent, 200) : MakeArgb(kBlack, 80), 1, 0,
-           0, look.width - 1, look.height - 1);
+  DrawRect(g, look.hot || look.focused ? MakeArgb(look.accent, 200) : MakeArgb(kBlack, 80), 1, 0, 0,
+           look.width - 1, look.height - 1);
   if (look.type & 0x2) DrawDropButton(g, look);
   if (look.type == 3) DrawListText(g, look);
 }

@@ -21,7 +21,7 @@ struct EditFrameLook {
   RECT inner{};               // client area plus scroll bars, window coordinates
   bool translucent = false;   // a white veil of `translucency`, else opaque white
   int translucency = 0;
-  bool skinned = true;        // the border is drawn for edits of skinned windows only
+  bool skinned = true;  // the border is drawn for edits of skinned windows only
   bool hot = false;
   bool focused = false;
   Colour accent = 0;
@@ -33,14 +33,14 @@ void DrawEditFrameLook(graphics::Graphics& g, const EditFrameLook& look);
 
 struct ComboLook {
   int width = 0, height = 0;
-  int type = 2;               // low two style bits: 1 simple, 2 drop-down, 3 drop-down list
-  std::vector<RECT> keyed;    // areas left to the children, combo window coordinates
+  int type = 2;             // low two style bits: 1 simple, 2 drop-down, 3 drop-down list
+  std::vector<RECT> keyed;  // areas left to the children, combo window coordinates
   bool translucent = false;
   int translucency = 0;
   bool hot = false;
   bool focused = false;
   Colour accent = 0;
-  std::string text;           // drawn for drop-down lists only
+  std::string text;  // drawn for drop-down lists only
   Colour textColour = 0;
 };
 

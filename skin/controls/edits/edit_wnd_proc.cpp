@@ -127,7 +127,9 @@ LRESULT CALLBACK EditWndProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
   if (!r) return Forward(edit, message, wParam, lParam);
   switch (message) {
     case WM_DESTROY: OnDestroy(edit); break;
-    case WM_MOVE: if (Translucent()) Invalidate(edit); break;
+    case WM_MOVE:
+      if (Translucent()) Invalidate(edit);
+      break;
     case WM_SETFOCUS: r->focused = 1; break;
     case WM_KILLFOCUS: OnKillFocus(edit, *r); break;
     case WM_PAINT: PaintEditFrame(edit, r->focused != 0, false); break;

@@ -47,8 +47,7 @@ void DrawHighlight(graphics::Graphics& g, const ImageButtonLook& look, const Loo
 }
 
 void DrawText(graphics::Graphics& g, const ButtonLook& text, const graphics::RectF& layout,
-              Gdiplus::StringAlignment align, Gdiplus::StringAlignment lineAlign,
-              bool ellipsis) {
+              Gdiplus::StringAlignment align, Gdiplus::StringAlignment lineAlign, bool ellipsis) {
   if (text.caption.empty()) return;
   graphics::Font font;
   if (!CreateCaptionFont(font, text.fontName, text.fontSize, text.fontStyle)) return;

@@ -84,8 +84,7 @@ bool SkinEngine::SkinImageButton(HWND button, const Bytes& image, int32_t beside
 }
 
 bool SkinEngine::SkinStateImageButton(HWND button, const Bytes& normal, std::optional<Bytes> hot,
-                                      std::optional<Bytes> pressed,
-                                      std::optional<Bytes> disabled,
+                                      std::optional<Bytes> pressed, std::optional<Bytes> disabled,
                                       std::optional<std::string> tip) {
   ImageButtonSetup setup;
   setup.kind = kStateImageButton;

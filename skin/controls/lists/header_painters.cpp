@@ -114,8 +114,8 @@ void PaintHeader(int i, int index, HDC target) {
   SkinnedWindow* w = WindowRecord(i);
   HeaderRecord* r = w ? w->Headers.find(index) : nullptr;
   if (!r || !r->hwnd) return;
-  const HeaderFacts facts{r->hwnd,    r->hover != 0, r->buttons != 0, r->hotItem,
-                          r->pressedItem, r->fontName, r->fontSize,   r->fontStyle};
+  const HeaderFacts facts{r->hwnd,        r->hover != 0, r->buttons != 0, r->hotItem,
+                          r->pressedItem, r->fontName,   r->fontSize,     r->fontStyle};
   HWND header = facts.hwnd;
   // The image list may have been replaced (or destroyed) since registration.
   const HIMAGELIST images =

@@ -93,9 +93,7 @@ LRESULT CALLBACK HeaderWndProc(HWND header, UINT message, WPARAM wParam, LPARAM 
   switch (message) {
     case WM_MOVE: Repaint(header); break;
     case WM_PAINT: return OnPaint(header, message, wParam, lParam);
-    case WM_ERASEBKGND:
-      ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
+    case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;
     case WM_NCDESTROY: return OnNcDestroy(header, message, wParam, lParam);
     case WM_MOUSEMOVE: OnMouseMove(header, lParam); break;
     case WM_LBUTTONDOWN: OnLeftDown(*r); break;

@@ -27,7 +27,7 @@ ClientKind KindOf(HWND control) {
   if (cls != "ListBox") return ClientKind::Other;
   const LONG style = ::GetWindowLongA(control, GWL_STYLE);
   return (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) ? ClientKind::OwnerDrawnListBox
-                                                               : ClientKind::ListBox;
+                                                                : ClientKind::ListBox;
 }
 
 LRESULT Forward(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {

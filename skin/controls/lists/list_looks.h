@@ -21,7 +21,7 @@ inline constexpr Colour kListColourKey = 0xFF00FF;  // #FF00FF
 struct ListFrameLook {
   bool drawn = true;  // false: no border to draw, the whole surface is the key
   int width = 0, height = 0;
-  RECT inner{};       // the client area and scroll bars, in window coordinates
+  RECT inner{};  // the client area and scroll bars, in window coordinates
   bool translucent = false;
   int translucency = 0;
   Colour accent = 0xDDCA22;
@@ -39,7 +39,7 @@ struct HeaderItemLook {
   std::string fontName;  // empty or size 0: the default GUI font
   int32_t fontSize = 0;
   int32_t fontStyle = 0;
-  int format = 0;        // HDF_* bits: the alignment of the image
+  int format = 0;                          // HDF_* bits: the alignment of the image
   const graphics::Bitmap* icon = nullptr;  // the item's image, drawn at its natural size
   int width = 0, height = 0;
   int margin = 0;        // the header's bitmap margin

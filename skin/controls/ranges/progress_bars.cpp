@@ -75,9 +75,7 @@ LRESULT CALLBACK ProgressWndProc(HWND control, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_MOVE: Paint(control); break;
     case WM_PAINT: return OnPaint(control, message, wParam, lParam);
-    case WM_ERASEBKGND:
-      ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
+    case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;
     case WM_NCPAINT: Paint(control); return 1;
   }
   return Forward(control, message, wParam, lParam);

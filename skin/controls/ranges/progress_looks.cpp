@@ -19,8 +19,8 @@ double ScaledPosition(const ProgressLook& look, int length) {
 void DrawProgressLook(graphics::Graphics& g, const ProgressLook& look) {
   const float w = static_cast<float>(look.width), h = static_cast<float>(look.height);
   Outline(g, RoundRectShape(0, 0, w - 1, h - 1, 5), MakeArgb(0x000000, 50));
-  const graphics::PointF across = look.vertical ? graphics::PointF(w - 1, 0)
-                                                : graphics::PointF(0, h - 1);
+  const graphics::PointF across =
+      look.vertical ? graphics::PointF(w - 1, 0) : graphics::PointF(0, h - 1);
   FillGradient(g, RoundRectShape(1, 1, w - 2, h - 2, 1), graphics::PointF(0, 0), across,
                MakeArgb(0xFFFFFF, 160), MakeArgb(0x000000, 30));
 

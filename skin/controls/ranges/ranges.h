@@ -25,7 +25,7 @@ LRESULT CALLBACK UpDownWndProc(HWND control, UINT message, WPARAM wParam, LPARAM
 void PaintTrackBar(int i, int index);
 void PaintProgressBar(int i, int index);
 // Hover, pressed state and pointer position not given are the record's.
-void PaintUpDown(int i, int index, std::optional<bool> hover = {},
-                 std::optional<bool> pressed = {}, std::optional<LPARAM> lastMouse = {});
+void PaintUpDown(int i, int index, std::optional<bool> hover = {}, std::optional<bool> pressed = {},
+                 std::optional<LPARAM> lastMouse = {});
 
 }  // namespace skin

@@ -14,11 +14,11 @@ namespace {
 
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kBlack = 0x000000;
-constexpr float kStrip = 4;        // channel thickness with a selection range
-constexpr float kCircle = 11;      // hovered thumb
-constexpr float kDot = 4;          // resting thumb
-constexpr int kAtMaxShift = 8;     // the dot at the maximum sits further on
-constexpr int kAtMaxLonger = 10;   // and the filled line reaches further
+constexpr float kStrip = 4;       // channel thickness with a selection range
+constexpr float kCircle = 11;     // hovered thumb
+constexpr float kDot = 4;         // resting thumb
+constexpr int kAtMaxShift = 8;    // the dot at the maximum sits further on
+constexpr int kAtMaxLonger = 10;  // and the filled line reaches further
 
 using graphics::PointF;
 using graphics::RectF;
@@ -40,8 +40,8 @@ void DrawFrame(graphics::Graphics& g, const TrackBarLook& look) {
 void DrawChannel(graphics::Graphics& g, const TrackBarLook& look, const RectF& c) {
   const PointF from(c.X, c.Y);
   const PointF to = look.vertical ? PointF(c.X + c.Width, c.Y) : PointF(c.X, c.Y + c.Height);
-  FillGradient(g, RoundRectShape(c.X, c.Y, c.Width, c.Height, 1), from, to,
-               MakeArgb(kBlack, 50), MakeArgb(kBlack, 30));
+  FillGradient(g, RoundRectShape(c.X, c.Y, c.Width, c.Height, 1), from, to, MakeArgb(kBlack, 50),
+               MakeArgb(kBlack, 30));
 }
 
 void DrawThumb(graphics::Graphics& g, const TrackBarLook& look) {

@@ -65,7 +65,8 @@ LRESULT OnMouseLeave(HWND control, WPARAM wParam, LPARAM lParam) {
 RECT ChannelAcross(HWND control, bool vertical) {
   RECT ch{};
   ::SendMessageA(control, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&ch));
-  if (vertical && ch.bottom - ch.top > ch.right - ch.left) return RECT{ch.top, ch.left, ch.bottom, ch.right};
+  if (vertical && ch.bottom - ch.top > ch.right - ch.left)
+    return RECT{ch.top, ch.left, ch.bottom, ch.right};
   return ch;
 }
 
@@ -123,9 +124,7 @@ LRESULT CALLBACK TrackBarWndProc(HWND control, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_MOVE: Paint(control); break;
     case WM_PAINT: return OnPaint(control, message, wParam, lParam);
-    case WM_ERASEBKGND:
-      ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
+    case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;
     case WM_NCPAINT: Paint(control); return 1;
     case WM_MOUSEMOVE: return OnMouseMove(control, wParam, lParam);
     case WM_MOUSELEAVE: return OnMouseLeave(control, wParam, lParam);

@@ -81,8 +81,7 @@ void SkinUpDowns(int i, HWND parent) {
     UpDownRecord record;
     record.hwnd = spin;
     record.horizontal = (::GetWindowLongA(spin, GWL_STYLE) & UDS_HORZ) ? 1 : 0;
-    if (RegisterChild(w->UpDowns, i, record, UpDownWndProc))
-      ::InvalidateRect(spin, nullptr, FALSE);
+    if (RegisterChild(w->UpDowns, i, record, UpDownWndProc)) ::InvalidateRect(spin, nullptr, FALSE);
   }
 }
 
@@ -92,16 +91,13 @@ int FindUpDown(int i, HWND control) {
 }
 
 LRESULT CALLBACK UpDownWndProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!RecordOf<&SkinnedWindow::UpDowns>(control))
-    return Forward(control, message, wParam, lParam);
+  if (!RecordOf<&SkinnedWindow::UpDowns>(control)) return Forward(control, message, wParam, lParam);
   switch (message) {
     case WM_MOVE: PaintUpDown(OwnerNumber(control), IndexOf(control)); break;
     case WM_PAINT:
       PaintUpDown(OwnerNumber(control), IndexOf(control));
       return ::DefWindowProcA(control, message, wParam, lParam);
-    case WM_ERASEBKGND:
-      ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return 1;
+    case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;
     case WM_NCPAINT: return 1;
     case WM_MOUSEMOVE: return OnMouseMove(control, wParam, lParam);
     case WM_LBUTTONDOWN:

@@ -126,9 +126,9 @@ LRESULT PaintOverWindow(HWND control, COLORREF key, LPARAM lParam) {
 }  // namespace
 
 KeyedPaint KeyedPaintFor(const std::string& className) {
-  static const char* const intoSurface[] = {"SysMonthCal32",      "SysTabControl32",
-                                            "ToolbarWindow32",    "msctls_statusbar32",
-                                            "Button",             "msctls_trackbar32"};
+  static const char* const intoSurface[] = {"SysMonthCal32",   "SysTabControl32",
+                                            "ToolbarWindow32", "msctls_statusbar32",
+                                            "Button",          "msctls_trackbar32"};
   for (const char* name : intoSurface)
     if (className == name) return KeyedPaint::IntoSurface;
   return KeyedPaint::OverWindow;

@@ -11,8 +11,7 @@
 namespace skin {
 
 // The subclass procedure of every transparent child.
-LRESULT CALLBACK TransparentChildWndProc(HWND control, UINT message, WPARAM wParam,
-                                         LPARAM lParam);
+LRESULT CALLBACK TransparentChildWndProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The record of a transparent child, found through its Kj_FuID and Kj_lbID
 // and checked against it; null when they do not lead back to the control.

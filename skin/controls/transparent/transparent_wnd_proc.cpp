@@ -57,8 +57,7 @@ LRESULT OnNcDestroy(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-LRESULT CALLBACK TransparentChildWndProc(HWND control, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK TransparentChildWndProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   const TransparentChildRecord* r = RecordOfTransparentChild(control);
   if (!r) return ForwardTransparent(control, message, wParam, lParam);
   switch (message) {

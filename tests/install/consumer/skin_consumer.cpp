@@ -18,9 +18,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_TIMER:
       if (wParam == kCloseTimer) ::DestroyWindow(window);
       return 0;
-    case WM_DESTROY:
-      ::PostQuitMessage(0);
-      return 0;
+    case WM_DESTROY: ::PostQuitMessage(0); return 0;
   }
   return ::DefWindowProcA(window, message, wParam, lParam);
 }
@@ -55,19 +53,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     ::RegisterClassExA(&wc);
     HWND window = ::CreateWindowExA(0, wc.lpszClassName, "Skin engine", WS_POPUP | WS_MINIMIZEBOX,
                                     100, 100, 360, 240, nullptr, nullptr, instance, nullptr);
-    HWND button = ::CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                                    24, 60, 100, 28, window, nullptr, instance, nullptr);
-    HWND group = ::CreateWindowExA(0, "BUTTON", "Group", WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
-                                   150, 50, 180, 90, window, nullptr, instance, nullptr);
-    HWND inner = ::CreateWindowExA(0, "BUTTON", "Inside", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                                   16, 30, 100, 28, group, nullptr, instance, nullptr);
+    HWND button = ::CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 24,
+                                    60, 100, 28, window, nullptr, instance, nullptr);
+    HWND group = ::CreateWindowExA(0, "BUTTON", "Group", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 150,
+                                   50, 180, 90, window, nullptr, instance, nullptr);
+    HWND inner = ::CreateWindowExA(0, "BUTTON", "Inside", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 16,
+                                   30, 100, 28, group, nullptr, instance, nullptr);
 
     engine.SetTheme(std::nullopt, std::nullopt, RGB(40, 90, 150));  // a frame colour, no picture
-    engine.SetOptions(true, 150);        // skin child controls too
+    engine.SetOptions(true, 150);                                   // skin child controls too
     skin::SkinWindowOptions options;
     options.captionHeight = 30;
     skinned = engine.SkinWindow(window, options);  // the frame and its direct children
-    engine.SkinChildren(group);          // a container's children
+    engine.SkinChildren(group);                    // a container's children
     skinned = skinned && TakenOver(button) && TakenOver(inner);
 
     ::ShowWindow(window, SW_SHOW);

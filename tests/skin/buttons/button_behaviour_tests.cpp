@@ -156,16 +156,20 @@ TEST_F(ButtonBehaviour, AFastDoubleClickTogglesACheckBoxOnce) {
   LeftDown(20);
   LeftUp();
   EXPECT_EQ(::SendMessageA(box_, BM_GETCHECK, 0, 0), BST_CHECKED);
-  ExpectSequence({{WM_LBUTTONDOWN, kOuter, kBox}, {WM_LBUTTONDOWN, kSent, kBox},
-                  {WM_SETFOCUS, kOuter, kBox}, {WM_SETFOCUS, kSent, kBox},
+  ExpectSequence({{WM_LBUTTONDOWN, kOuter, kBox},
+                  {WM_LBUTTONDOWN, kSent, kBox},
+                  {WM_SETFOCUS, kOuter, kBox},
+                  {WM_SETFOCUS, kSent, kBox},
                   {BM_SETSTATE, kOuter | kState, kBox, TRUE},
                   {BM_SETSTATE, kSent | kState, kBox, TRUE},
-                  {WM_LBUTTONUP, kOuter, kBox}, {WM_LBUTTONUP, kSent, kBox},
+                  {WM_LBUTTONUP, kOuter, kBox},
+                  {WM_LBUTTONUP, kSent, kBox},
                   {BM_SETSTATE, kOuter | kState, kBox, FALSE},
                   {BM_SETSTATE, kSent | kState, kBox, FALSE},
                   {BM_SETCHECK, kOuter | kState, kBox, BST_CHECKED},
                   {BM_SETCHECK, kSent | kState, kBox, BST_CHECKED},
-                  {WM_CAPTURECHANGED, kOuter, kBox}, {WM_CAPTURECHANGED, kSent, kBox},
+                  {WM_CAPTURECHANGED, kOuter, kBox},
+                  {WM_CAPTURECHANGED, kSent, kBox},
                   {WM_COMMAND, kParent | kState, kBox, BN_CLICKED},
                   // The move the platform makes when the capture goes.
                   {WM_MOUSEMOVE, kOuter | kOptional, kBox},
@@ -173,7 +177,8 @@ TEST_F(ButtonBehaviour, AFastDoubleClickTogglesACheckBoxOnce) {
                   // The second press comes as a double click and goes no
                   // further than the engine; its release finds nothing pressed.
                   {WM_LBUTTONDBLCLK, kOuter, kBox},
-                  {WM_LBUTTONUP, kOuter, kBox}, {WM_LBUTTONUP, kSent, kBox}},
+                  {WM_LBUTTONUP, kOuter, kBox},
+                  {WM_LBUTTONUP, kSent, kBox}},
                  "double click");
 }
 

@@ -25,8 +25,9 @@ struct Shown {
 TEST(ButtonGallery, EveryKindInEveryLookAsTheDisplayShowsIt) {
   skin::SetModuleDefaults();
   Engine().SetOptions(true, 150);
-  Engine().SetTheme({}, QuadrantPng(64, 48, RGB(70, 110, 160), RGB(170, 120, 60),
-                                    RGB(80, 140, 90), RGB(150, 80, 120)),
+  Engine().SetTheme({},
+                    QuadrantPng(64, 48, RGB(70, 110, 160), RGB(170, 120, 60), RGB(80, 140, 90),
+                                RGB(150, 80, 120)),
                     0x000000, {}, 3);
   PointerAway(0);
   HWND window = MakeWindow(600, 330, 0, 40, 40);
@@ -39,11 +40,13 @@ TEST(ButtonGallery, EveryKindInEveryLookAsTheDisplayShowsIt) {
   for (int k = 0; k < 4; ++k) {
     radio.push_back(MakeControl(window, "BUTTON", pairNames[k], BS_AUTORADIOBUTTON | WS_GROUP,
                                 at(k), 85, 100, 20));
-    box.push_back(MakeControl(window, "BUTTON", pairNames[k], BS_AUTOCHECKBOX, at(k), 115, 100, 20));
+    box.push_back(
+        MakeControl(window, "BUTTON", pairNames[k], BS_AUTOCHECKBOX, at(k), 115, 100, 20));
   }
   const char* besideNames[] = {"普通", "热", "焦点", "禁用", ""};
   for (int k = 0; k < 5; ++k)
-    beside.push_back(MakeControl(window, "BUTTON", besideNames[k], BS_PUSHBUTTON, at(k), 150, 100, 32));
+    beside.push_back(
+        MakeControl(window, "BUTTON", besideNames[k], BS_PUSHBUTTON, at(k), 150, 100, 32));
   for (int k = 0; k < 3; ++k)
     above.push_back(MakeControl(window, "BUTTON", pushNames[k == 2 ? 4 : k], BS_PUSHBUTTON, at(k),
                                 195, 70, 56));
@@ -67,12 +70,18 @@ TEST(ButtonGallery, EveryKindInEveryLookAsTheDisplayShowsIt) {
   testing_support::PumpFor(200);
 
   const std::vector<Shown> looks = {
-      {push[1], 0, true},           {push[2], skin::kStateFocused, false},
-      {push[3], skin::kStatePressed, false}, {radio[2], 0, true},
-      {radio[3], 0, true},          {box[2], 0, true},
-      {box[3], 0, true},            {beside[1], 0, true},
-      {beside[2], skin::kStateFocused, false}, {above[1], 0, true},
-      {state[1], 0, true},          {state[2], skin::kStatePressed, false},
+      {push[1], 0, true},
+      {push[2], skin::kStateFocused, false},
+      {push[3], skin::kStatePressed, false},
+      {radio[2], 0, true},
+      {radio[3], 0, true},
+      {box[2], 0, true},
+      {box[3], 0, true},
+      {beside[1], 0, true},
+      {beside[2], skin::kStateFocused, false},
+      {above[1], 0, true},
+      {state[1], 0, true},
+      {state[2], skin::kStatePressed, false},
       {state[4], 0, true},
   };
   for (const Shown& look : looks) skin::RedrawButton(look.button, look.state, look.hot);

@@ -21,9 +21,10 @@ using control_test::MakeControl;
 TEST(ButtonLeaks, AThousandPaintsOfEachKindLeaveTheCountsFlat) {
   skin::SetModuleDefaults();
   Engine().SetOptions(true, 150);
-  Engine().SetTheme({}, QuadrantPng(120, 90, RGB(200, 40, 40), RGB(40, 200, 40), RGB(40, 40, 200),
-                                    RGB(200, 200, 40)),
-                    0x000000, 0xFFFFFF, 3);
+  Engine().SetTheme(
+      {},
+      QuadrantPng(120, 90, RGB(200, 40, 40), RGB(40, 200, 40), RGB(40, 40, 200), RGB(200, 200, 40)),
+      0x000000, 0xFFFFFF, 3);
   HWND window = MakeWindow(400, 260);
   HWND push = MakeControl(window, "BUTTON", "开始", BS_PUSHBUTTON, 20, 40, 100, 32, 1);
   HWND box = MakeControl(window, "BUTTON", "选", BS_AUTOCHECKBOX, 20, 90, 100, 20, 2);

@@ -64,8 +64,8 @@ TEST(PushButtonLook, NormalIsAVeiledFaceWithADarkOutlineInsideTheRoundedCorners)
   EXPECT_EQ(p.at(0, 0), kGround);  // outside the rounded face
   EXPECT_EQ(p.at(W - 1, H - 1), kGround);
   EXPECT_TRUE(Neutral(p.at(W / 2, 0)));
-  EXPECT_LT(Red(p.at(W / 2, 0)), 128);        // black outline
-  EXPECT_GT(Red(p.at(W / 2, H / 2)), 140);    // white veil over the ground
+  EXPECT_LT(Red(p.at(W / 2, 0)), 128);      // black outline
+  EXPECT_GT(Red(p.at(W / 2, H / 2)), 140);  // white veil over the ground
   EXPECT_TRUE(Neutral(p.at(W / 2, H / 2)));
 }
 
@@ -105,8 +105,8 @@ TEST(PushButtonLook, DisabledIsGreyOpaqueToTheCornersAndIgnoresTheOtherBits) {
   EXPECT_EQ(p.raw(W - 1, H - 1), 0xFFC0C0C0u);
   EXPECT_TRUE(Neutral(p.at(W / 2, 0)));
   EXPECT_TRUE(Neutral(p.at(W / 2, H / 2)));
-  const UINT all = skin::kStateDisabled | skin::kStateHot | skin::kStateFocused |
-                   skin::kStatePressed;
+  const UINT all =
+      skin::kStateDisabled | skin::kStateHot | skin::kStateFocused | skin::kStatePressed;
   EXPECT_TRUE(Same(Look(skin::DrawPushButtonLook, all), p));
 }
 
@@ -125,9 +125,9 @@ TEST(RadioButtonLook, CheckedShowsATealDotAndHotTintsTheWell) {
   EXPECT_GT((Red(lit) - Green(lit)) - (Red(unlit) - Green(unlit)), 15)
       << std::hex << lit << " " << unlit;
   // Pressed and focused change nothing.
-  EXPECT_TRUE(Same(Look(skin::DrawRadioButtonLook, skin::kStatePressed | skin::kStateFocused,
-                        false, w, h),
-                   plain));
+  EXPECT_TRUE(
+      Same(Look(skin::DrawRadioButtonLook, skin::kStatePressed | skin::kStateFocused, false, w, h),
+           plain));
 }
 
 TEST(CheckBoxLook, CheckedDrawsTheTickAndHotTintsTheBox) {
@@ -147,8 +147,7 @@ TEST(CheckBoxLook, CheckedDrawsTheTickAndHotTintsTheBox) {
   const COLORREF lit = hot.at(6, 8), unlit = plain.at(6, 8);
   EXPECT_GT((Red(lit) - Green(lit)) - (Red(unlit) - Green(unlit)), 30)
       << std::hex << lit << " " << unlit;
-  EXPECT_GT(CountDiffering(Look(skin::DrawCheckBoxLook, skin::kStateHot, true, w, h), hot, box),
-            5);
+  EXPECT_GT(CountDiffering(Look(skin::DrawCheckBoxLook, skin::kStateHot, true, w, h), hot, box), 5);
 }
 
 // The painters of real buttons, over the frame of a grey skinned window.
@@ -175,8 +174,8 @@ TEST_F(ButtonPainters, PushButtonPaintsOverTheFrameBehindIt) {
   const Pixels p = Painted(push_, skin::kStateHot);
   p.SavePng(testing_support::OutputPath("push_painted_hot.png"));
   EXPECT_EQ(p.at(W / 2, 0), RGB(0x22, 0xCA, 0xDD));  // the default accent
-  EXPECT_EQ(p.at(0, 0), RGB(128, 128, 128));        // the frame shows in the corner
-  EXPECT_GT(Red(p.at(W / 4, H / 2)), 140);          // veiled, not the canvas's magenta
+  EXPECT_EQ(p.at(0, 0), RGB(128, 128, 128));         // the frame shows in the corner
+  EXPECT_GT(Red(p.at(W / 4, H / 2)), 140);           // veiled, not the canvas's magenta
   EXPECT_TRUE(skin::Surfaces().empty());
 }
 

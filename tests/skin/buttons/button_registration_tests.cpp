@@ -22,14 +22,12 @@ WNDPROC ProcOf(HWND control) {
   return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(control, GWLP_WNDPROC));
 }
 
-const skin::ButtonRecord& ButtonAt(int i, int index) {
-  return Record(i).ButtonControls.at(index);
-}
+const skin::ButtonRecord& ButtonAt(int i, int index) { return Record(i).ButtonControls.at(index); }
 
 // One row per style type (the low four bits of the style).
 struct TypeRow {
   LONG type;
-  bool push;                                  // SkinPushButtons takes it
+  bool push;                                     // SkinPushButtons takes it
   std::optional<skin::ButtonKind> checkOrRadio;  // SkinCheckAndRadioButtons takes it as
   const char* name;
 };
@@ -70,14 +68,22 @@ TEST_P(ButtonTypes, EachInstallerTakesOnlyItsOwnTypes) {
 }
 
 const TypeRow kTypes[] = {
-    {0x0, true, {}, "PushButton"},       {0x1, true, {}, "DefPushButton"},
-    {0x2, false, skin::kCheckBox, "CheckBox"}, {0x3, false, skin::kCheckBox, "AutoCheckBox"},
-    {0x4, false, {}, "RadioButton"},     {0x5, false, {}, "ThreeState"},
-    {0x6, false, {}, "AutoThreeState"},  {0x7, false, {}, "GroupBox"},
-    {0x8, true, {}, "UserButton"},       {0x9, false, skin::kRadioButton, "AutoRadioButton"},
-    {0xA, false, skin::kCheckBox, "PushBox"}, {0xB, false, {}, "OwnerDraw"},
-    {0xC, false, {}, "SplitButton"},     {0xD, false, {}, "DefSplitButton"},
-    {0xE, false, {}, "CommandLink"},     {0xF, false, {}, "DefCommandLink"},
+    {0x0, true, {}, "PushButton"},
+    {0x1, true, {}, "DefPushButton"},
+    {0x2, false, skin::kCheckBox, "CheckBox"},
+    {0x3, false, skin::kCheckBox, "AutoCheckBox"},
+    {0x4, false, {}, "RadioButton"},
+    {0x5, false, {}, "ThreeState"},
+    {0x6, false, {}, "AutoThreeState"},
+    {0x7, false, {}, "GroupBox"},
+    {0x8, true, {}, "UserButton"},
+    {0x9, false, skin::kRadioButton, "AutoRadioButton"},
+    {0xA, false, skin::kCheckBox, "PushBox"},
+    {0xB, false, {}, "OwnerDraw"},
+    {0xC, false, {}, "SplitButton"},
+    {0xD, false, {}, "DefSplitButton"},
+    {0xE, false, {}, "CommandLink"},
+    {0xF, false, {}, "DefCommandLink"},
 };
 INSTANTIATE_TEST_SUITE_P(AllSixteen, ButtonTypes, ::testing::ValuesIn(kTypes),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -153,8 +159,8 @@ TEST_F(ButtonRegistration, OnlyAButtonsOwnFontIsReadAndPushButtonsFillInSongTiTw
 TEST_F(ButtonRegistration, AButtonsOwnFontIsReadAndKept) {
   HWND window = MakeWindow(300, 200);
   HWND push = MakeControl(window, "BUTTON", "b", BS_PUSHBUTTON, 20, 40, 100, 30);
-  HFONT font = ::CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, 0, 0, 0,
-                             0, "SimSun");
+  HFONT font = ::CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, 0, 0, 0, 0,
+                             "SimSun");
   ::SendMessageA(push, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   const int i = Skin(window);
   const skin::ButtonRecord& r = ButtonAt(i, skin::FindButton(i, push));

@@ -48,13 +48,27 @@ TEST_F(ContainerPaint, GroupBoxFramesLieFiveAndSixPixelsDownWithAOnePixelGapForN
     COLORREF colour;
   };
   const Spot spots[] = {
-      {100, 4, kGrey},      {100, 5, kOuterLine}, {100, 6, kInnerLine}, {100, 7, kGrey},
-      {0, 75, kOuterLine},  {1, 75, kInnerLine},  {2, 75, kGrey},       {199, 75, kOuterLine},
-      {198, 75, kInnerLine}, {197, 75, kGrey},     {100, 149, kOuterLine}, {100, 148, kInnerLine},
-      {100, 147, kGrey},    {100, 75, kGrey},
+      {100, 4, kGrey},
+      {100, 5, kOuterLine},
+      {100, 6, kInnerLine},
+      {100, 7, kGrey},
+      {0, 75, kOuterLine},
+      {1, 75, kInnerLine},
+      {2, 75, kGrey},
+      {199, 75, kOuterLine},
+      {198, 75, kInnerLine},
+      {197, 75, kGrey},
+      {100, 149, kOuterLine},
+      {100, 148, kInnerLine},
+      {100, 147, kGrey},
+      {100, 75, kGrey},
       // The empty caption: one column of each line left out at x 10.
-      {9, 5, kOuterLine},   {10, 5, kGrey},       {11, 5, kOuterLine},  {9, 6, kInnerLine},
-      {10, 6, kGrey},       {11, 6, kInnerLine},
+      {9, 5, kOuterLine},
+      {10, 5, kGrey},
+      {11, 5, kOuterLine},
+      {9, 6, kInnerLine},
+      {10, 6, kGrey},
+      {11, 6, kInnerLine},
   };
   for (const Spot& s : spots)
     EXPECT_TRUE(Near(p.at(s.x, s.y), s.colour))
@@ -165,7 +179,8 @@ TEST_F(ContainerPaint, AGroupBoxTintCoversEveryRowOfAControlFromItsFifthRowDown)
     for (int y = 0; y < 30; ++y) {
       const COLORREF expected = top + y >= 5 ? kGreyUnderBlue : kGrey;
       for (int x : {0, 20, 39})
-        EXPECT_TRUE(Near(behind.at(x, y), expected)) << x << "," << y << " " << Rgb(behind.at(x, y));
+        EXPECT_TRUE(Near(behind.at(x, y), expected))
+            << x << "," << y << " " << Rgb(behind.at(x, y));
     }
     ::DestroyWindow(control);
   }
@@ -230,7 +245,7 @@ TEST_F(ContainerPaint, OnlyANormalPaintHasTheTranslucentChildrenRedrawn) {
 // was clipped out.
 TEST_F(ContainerPaint, OpaqueChildrenAreClippedOutByTheShapeTheyShow) {
   HWND box = Child("BUTTON", "", BS_GROUPBOX, 20, 20, 300, 200);
-  Child("STATIC", "", 0, 10, 20, 60, 40, box);                      // square
+  Child("STATIC", "", 0, 10, 20, 60, 40, box);  // square
   HWND rounded = Child("STATIC", "", 0, 100, 20, 80, 60, box);
   Child("STATIC", "", 0, 200, 20, 60, 40, box, WS_EX_TRANSPARENT);  // translucent
   HWND hidden = Child("STATIC", "", 0, 10, 100, 60, 40, box);
@@ -251,7 +266,7 @@ TEST_F(ContainerPaint, OpaqueChildrenAreClippedOutByTheShapeTheyShow) {
     const char* what;
   };
   const Spot spots[] = {
-      {10, 20, kept, "square child, corner"},     {40, 40, kept, "square child, middle"},
+      {10, 20, kept, "square child, corner"},      {40, 40, kept, "square child, middle"},
       {69, 59, kept, "square child, last pixel"},  {70, 40, painted, "right of the square"},
       {140, 50, kept, "rounded child, middle"},    {100, 20, painted, "rounded child, corner"},
       {179, 79, painted, "rounded child, corner"}, {140, 79, painted, "rounded child, last row"},
@@ -277,7 +292,7 @@ TEST_F(ContainerPaint, ADrawItemRequestReachingTheContainerPaintsItsPushButton) 
   // The look over the captured grey, corner to corner: no magenta left.
   for (POINT at : {POINT{0, 0}, POINT{40, 2}, POINT{40, 15}, POINT{79, 29}})
     EXPECT_NE(p.at(at.x, at.y), RGB(255, 0, 255)) << at.x << "," << at.y;
-  EXPECT_TRUE(Near(p.at(0, 0), kGrey, 6));        // outside the rounded corner
+  EXPECT_TRUE(Near(p.at(0, 0), kGrey, 6));                   // outside the rounded corner
   EXPECT_GT(GetRValue(p.at(40, 8)), GetRValue(kGrey) + 30);  // the white face
 }
 

@@ -85,7 +85,7 @@ TEST_F(ContainerRegistration, OnlyAButtonWithStyleBitFourIsAGroupBox) {
       {"BUTTON", BS_GROUPBOX, 1},
       {"BUTTON", BS_RADIOBUTTON, 1},  // type 4 carries the bit too
       {"BUTTON", BS_PUSHBUTTON, 0},
-      {"STATIC", SS_BLACKRECT, 0},    // the bit, but not a button
+      {"STATIC", SS_BLACKRECT, 0},  // the bit, but not a button
   };
   platform::UniqueFont font(::CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                           GB2312_CHARSET, 0, 0, 0, 0, "宋体"));

@@ -42,7 +42,8 @@ LRESULT CALLBACK OnRetrieved(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 Canvas::Canvas(int width, int height, COLORREF fill)
-    : width_(width), height_(height),
+    : width_(width),
+      height_(height),
       surface_(nullptr, platform::UniqueBitmap(testing_support::MakeDibSection(width, height))) {
   platform::UniqueBrush brush(::CreateSolidBrush(fill));
   RECT all{0, 0, width, height};

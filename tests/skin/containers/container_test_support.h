@@ -19,10 +19,10 @@ using testing_support::Pixels;
 
 // The picture behind everything, and what the looks make of it.
 constexpr COLORREF kGrey = RGB(128, 128, 128);
-constexpr COLORREF kOuterLine = RGB(108, 108, 108);   // black at alpha 40 over grey
-constexpr COLORREF kInnerLine = RGB(173, 173, 173);   // white at alpha 90
-constexpr COLORREF kBorderInner = RGB(178, 178, 178); // white at alpha 100
-constexpr skin::Colour kBlueTint = 0xFF0000;          // red | green << 8 | blue << 16
+constexpr COLORREF kOuterLine = RGB(108, 108, 108);    // black at alpha 40 over grey
+constexpr COLORREF kInnerLine = RGB(173, 173, 173);    // white at alpha 90
+constexpr COLORREF kBorderInner = RGB(178, 178, 178);  // white at alpha 100
+constexpr skin::Colour kBlueTint = 0xFF0000;           // red | green << 8 | blue << 16
 constexpr skin::Colour kRedTint = 0x0000FF;
 constexpr COLORREF kGreyUnderBlue = RGB(64, 64, 192);  // blue at alpha 128 over grey
 constexpr COLORREF kGreyUnderRed = RGB(191, 64, 64);

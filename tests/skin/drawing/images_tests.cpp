@@ -222,9 +222,11 @@ TEST(Colours, AverageColour) {
   EXPECT_EQ(0xFFCC6633u, skin::AverageColour(solid));
 
   // Four equal quadrants: the samples spread over the whole picture.
-  const std::vector<uint8_t> quadrants =
-      MakePng(120, 80, {{0, 0, 60, 40, 0xFFFF0000u}, {60, 0, 60, 40, 0xFF00FF00u},
-                        {0, 40, 60, 40, 0xFF0000FFu}, {60, 40, 60, 40, 0xFFFFFFFFu}});
+  const std::vector<uint8_t> quadrants = MakePng(120, 80,
+                                                 {{0, 0, 60, 40, 0xFFFF0000u},
+                                                  {60, 0, 60, 40, 0xFF00FF00u},
+                                                  {0, 40, 60, 40, 0xFF0000FFu},
+                                                  {60, 40, 60, 40, 0xFFFFFFFFu}});
   SYSTEMTIME before{}, after{};
   skin::Colour first = 0, second = 0;
   for (int attempt = 0; attempt < 2; ++attempt) {  // unless midnight falls between
@@ -252,13 +254,14 @@ TEST(Colours, AverageColour) {
 
 // --- Faded backgrounds -------------------------------------------------------
 
-constexpr ARGB kBase = 0xFF2050A0u;   // the picture
+constexpr ARGB kBase = 0xFF2050A0u;       // the picture
 constexpr skin::Colour kFade = 0x1010E0;  // red, as a colour
 constexpr ARGB kFadeArgb = 0xFFE01010u;
 
 TEST(FadeImage, LeftAndBottomBands) {
   const std::vector<uint8_t> picture = MakePng(100, 50, {{0, 0, 100, 50, kBase}});
-  const std::vector<uint8_t> png = skin::FadeImage(picture, kFade, skin::FadeVariant::LeftAndBottom);
+  const std::vector<uint8_t> png =
+      skin::FadeImage(picture, kFade, skin::FadeVariant::LeftAndBottom);
   ASSERT_FALSE(png.empty());
   EXPECT_EQ(0, std::memcmp(png.data(), "\x89PNG", 4));
   graphics::Bitmap out = Decode(png);
@@ -319,8 +322,8 @@ TEST(FadeImage, RightAndBottomBandsAndFiles) {
     for (int x = 0; x < 100; x += 3) ASSERT_EQ(PixelAt(out, x, y), PixelAt(fromFile, x, y));
 
   EXPECT_TRUE(skin::FadeImage({}, kFade, skin::FadeVariant::LeftAndBottom).empty());
-  EXPECT_TRUE(skin::FadeImageFile("no such picture.png", kFade,
-                                  skin::FadeVariant::LeftAndBottom).empty());
+  EXPECT_TRUE(
+      skin::FadeImageFile("no such picture.png", kFade, skin::FadeVariant::LeftAndBottom).empty());
 }
 
 // --- Rounded outlines --------------------------------------------------------
@@ -385,12 +388,12 @@ TEST(RoundRectPath, FilledCornersFollowTheRadius) {
     graphics::Path big, small;
     ASSERT_TRUE(big.CreatePath());
     ASSERT_TRUE(small.CreatePath());
-    ASSERT_TRUE(skin::RoundRectPath(big, 0, 0, 100, 100, 500));     // a circle
+    ASSERT_TRUE(skin::RoundRectPath(big, 0, 0, 100, 100, 500));      // a circle
     ASSERT_TRUE(skin::RoundRectPath(small, 100, 100, 100, 100, 0));  // nearly square
     ASSERT_TRUE(g.FillPath(fill, big));
     ASSERT_TRUE(g.FillPath(fill, small));
   }
-  EXPECT_EQ(0, Alpha(PixelAt(bitmap, 8, 8)));       // outside the circle
+  EXPECT_EQ(0, Alpha(PixelAt(bitmap, 8, 8)));  // outside the circle
   EXPECT_EQ(0, Alpha(PixelAt(bitmap, 92, 8)));
   EXPECT_EQ(255, Alpha(PixelAt(bitmap, 50, 50)));
   EXPECT_EQ(255, Alpha(PixelAt(bitmap, 50, 2)));

@@ -30,8 +30,7 @@ using EditBehaviour = EditTest;
 
 TEST_F(EditBehaviour, DragSelectionRepaintsTheVeilAtEachMove) {
   HWND window = MakeWindow(320, 220, 0, 40, 40);
-  HWND edit = MakeEdit(window, Lines(4).c_str(), ES_MULTILINE, 20, 40,
-                          240, 120);
+  HWND edit = MakeEdit(window, Lines(4).c_str(), ES_MULTILINE, 20, 40, 240, 120);
   SkinAndShow(window);
   LogControl(edit, 1, true);
   testing_support::PumpFor(100);
@@ -81,12 +80,14 @@ TEST_F(EditBehaviour, HoverHandsOverBetweenButtonAndEditOfTheSameIndex) {
   EXPECT_EQ(Record(i).HoverKind, skin::kHoverEdit);
   EXPECT_EQ(Record(i).HoverChild, 1);
   EXPECT_EQ(Record(i).HotParent, window);
-  EXPECT_TRUE(Near(WindowPixels(edit).at(0, 12), hotEdge, 3)) << std::hex << WindowPixels(edit).at(0, 12);
+  EXPECT_TRUE(Near(WindowPixels(edit).at(0, 12), hotEdge, 3))
+      << std::hex << WindowPixels(edit).at(0, 12);
   EXPECT_TRUE(Near(WindowPixels(edit).at(1, 12), hotEdge, 3)) << "two pixels wide";
   PointerTo(button, 50, 15, 150);
   EXPECT_EQ(Record(i).HoverKind, skin::kHoverButton);
   EXPECT_EQ(Record(i).HoverChild, 1);
-  EXPECT_TRUE(Near(WindowPixels(edit).at(0, 12), restEdge, 3)) << "the edit's leave drew it at rest";
+  EXPECT_TRUE(Near(WindowPixels(edit).at(0, 12), restEdge, 3))
+      << "the edit's leave drew it at rest";
   EXPECT_TRUE(Near(WindowPixels(button).at(50, 0), buttonHot, 3)) << "the button hot again";
   PointerAway(400);
 
@@ -113,13 +114,13 @@ TEST_F(EditBehaviour, HoverHandsOverBetweenButtonAndEditOfTheSameIndex) {
 // done the edit shows what a full repaint shows, with no old text left.
 TEST_F(EditBehaviour, ScrolledTranslucentEditLeavesNoOldText) {
   // Four colours meeting behind the edit: a moved picture shows.
-  Engine().SetTheme({}, QuadrantPng(64, 48, RGB(200, 40, 40), RGB(40, 200, 40), RGB(40, 40, 200),
-                                    RGB(200, 200, 40)),
-                    0x000000, kAccent, 3);
+  Engine().SetTheme(
+      {},
+      QuadrantPng(64, 48, RGB(200, 40, 40), RGB(40, 200, 40), RGB(40, 40, 200), RGB(200, 200, 40)),
+      0x000000, kAccent, 3);
   HWND window = MakeWindow(320, 240, 0, 40, 40);
   HWND edit = MakeEdit(window, Lines(40).c_str(),
-                          ES_MULTILINE | WS_VSCROLL | WS_HSCROLL | ES_AUTOVSCROLL, 20, 40,
-                          240, 140);
+                       ES_MULTILINE | WS_VSCROLL | WS_HSCROLL | ES_AUTOVSCROLL, 20, 40, 240, 140);
   SkinAndShow(window);
   testing_support::PumpFor(100);
   RECT client;

@@ -20,8 +20,9 @@ using namespace control_test;
 TEST(EditGallery, EditsAndCombosOfEveryStyleAsTheDisplayShowsThem) {
   skin::SetModuleDefaults();
   Engine().SetOptions(true, kVeil);
-  Engine().SetTheme({}, QuadrantPng(64, 48, RGB(70, 110, 160), RGB(170, 120, 60),
-                                    RGB(80, 140, 90), RGB(150, 80, 120)),
+  Engine().SetTheme({},
+                    QuadrantPng(64, 48, RGB(70, 110, 160), RGB(170, 120, 60), RGB(80, 140, 90),
+                                RGB(150, 80, 120)),
                     0x000000, kAccent, 3);
   PointerAway(0);
   HWND window = MakeWindow(560, 360, 0, 40, 40);
@@ -30,8 +31,8 @@ TEST(EditGallery, EditsAndCombosOfEveryStyleAsTheDisplayShowsThem) {
   HWND hot = MakeEdit(window, "热", 0, 380, 40, 150, 24);
   std::string lines;
   for (int k = 0; k < 20; ++k) lines += "第" + std::to_string(k) + "行 多行文字\r\n";
-  HWND multi = MakeEdit(window, lines.c_str(),
-                           ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 20, 80, 220, 120);
+  HWND multi =
+      MakeEdit(window, lines.c_str(), ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 20, 80, 220, 120);
   HWND simple = MakeControl(window, "ComboBox", "", CBS_SIMPLE, 270, 80, 120, 120);
   HWND drop = MakeControl(window, "ComboBox", "", CBS_DROPDOWN, 410, 80, 130, 160);
   HWND list = MakeControl(window, "ComboBox", "", CBS_DROPDOWNLIST, 410, 130, 130, 160);

@@ -25,8 +25,8 @@ TEST_F(EditLeaks, AThousandRepaintsAndScrollsLeaveTheCountsFlat) {
   HWND window = MakeWindow(420, 300);
   std::string text;
   for (int k = 0; k < 30; ++k) text += "第" + std::to_string(k) + "行\r\n";
-  HWND edit = MakeEdit(window, text.c_str(),
-                          ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 20, 40, 160, 100);
+  HWND edit =
+      MakeEdit(window, text.c_str(), ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 20, 40, 160, 100);
   HWND plain = MakeEdit(window, "abc", 0, 20, 160, 160, 24);
   HWND combos[] = {MakeControl(window, "ComboBox", "", CBS_SIMPLE, 200, 40, 180, 100),
                    MakeControl(window, "ComboBox", "", CBS_DROPDOWN, 200, 160, 180, 150),
@@ -46,7 +46,8 @@ TEST_F(EditLeaks, AThousandRepaintsAndScrollsLeaveTheCountsFlat) {
     ::RedrawWindow(plain, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     skin::PaintEditFrame(edit, n % 2 == 0, n % 3 == 0);
     for (int k = 1; k <= 3; ++k) skin::PaintComboBox(i, k, n % 2 == 0, n % 3 == 0);
-    ::RedrawWindow(combos[n % 3], nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ::RedrawWindow(combos[n % 3], nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     ::SendMessageA(combos[1], WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                    reinterpret_cast<LPARAM>(inner));
     ::SendMessageA(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),

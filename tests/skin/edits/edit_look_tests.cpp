@@ -63,9 +63,9 @@ TEST(EditRingLook, NormalFocusedHotTouchOnlyTheRing) {
     EXPECT_TRUE(Near(p.at(1, 20), row.inset, 3)) << row.name << std::hex << " " << p.at(1, 20);
     EXPECT_TRUE(Near(p.at(98, 20), row.inset, 3)) << row.name;
     // The inner area keeps exactly what was there.
-    EXPECT_EQ(Differing(p, Draw(skin::EditFrameLook{100, 40, RECT{0, 0, 100, 40}}),
-                        RECT{2, 2, 98, 38}),
-              0)
+    EXPECT_EQ(
+        Differing(p, Draw(skin::EditFrameLook{100, 40, RECT{0, 0, 100, 40}}), RECT{2, 2, 98, 38}),
+        0)
         << row.name;
     EXPECT_EQ(p.at(2, 2), kGround) << row.name;
     EXPECT_EQ(p.at(97, 37), kGround) << row.name;
@@ -113,8 +113,8 @@ TEST(ComboLook, DropButtonForDropDownTypesOnlyKeyedAreasBorder) {
       EXPECT_TRUE(Near(p.at(bx, 12), veil, 2)) << type;
     } else {
       EXPECT_FALSE(Near(inButton, veil, 4)) << type << std::hex << " " << inButton;
-      EXPECT_TRUE(Near(p.at(bx, 12), Over(veil, kBlack, 80), 4)) << type << std::hex << " "
-                                                                   << p.at(bx, 12);
+      EXPECT_TRUE(Near(p.at(bx, 12), Over(veil, kBlack, 80), 4))
+          << type << std::hex << " " << p.at(bx, 12);
     }
     EXPECT_EQ(p.at(3, 3), skin::kComboKey) << type;
     EXPECT_EQ(p.at(39, 20), skin::kComboKey) << type;
@@ -146,8 +146,7 @@ using EditRingOnWindow = EditTest;
 // square and the client area do not.
 TEST_F(EditRingOnWindow, RingExcludesBothBarsAndTheCorner) {
   HWND window = MakeWindow(300, 200);
-  HWND edit = MakeEdit(window, "", ES_MULTILINE | WS_VSCROLL | WS_HSCROLL,
-                          20, 40, 160, 110);
+  HWND edit = MakeEdit(window, "", ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 20, 40, 160, 110);
   const int i = SkinAndShow(window);
   testing_support::PumpFor(100);
   const RECT in = skin::InnerRect(edit);
@@ -181,7 +180,8 @@ TEST_F(EditRingOnWindow, TranslucencyZeroUnveilsAndFullIsWhite) {
     ::RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     const testing_support::Pixels client = control_test::ControlPixels(edit);
     const COLORREF expected = alpha == 0 ? Behind(i, edit, 80, 60) : kWhite;
-    EXPECT_TRUE(Near(client.at(80, 50), expected, 2)) << alpha << std::hex << " " << client.at(80, 50);
+    EXPECT_TRUE(Near(client.at(80, 50), expected, 2))
+        << alpha << std::hex << " " << client.at(80, 50);
     EXPECT_TRUE(Near(client.at(150, 70), expected, 2)) << alpha;
     DestroyTestWindows();
   }

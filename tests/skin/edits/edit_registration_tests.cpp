@@ -25,7 +25,9 @@ using control_test::MakeControl;
 WNDPROC ProcOf(HWND control) {
   return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(control, GWLP_WNDPROC));
 }
-WNDPROC SavedOf(HWND control) { return skin::GetHandleProp<WNDPROC>(control, skin::prop::Hw_hProc); }
+WNDPROC SavedOf(HWND control) {
+  return skin::GetHandleProp<WNDPROC>(control, skin::prop::Hw_hProc);
+}
 
 using EditRegistration = EditTest;
 
@@ -95,7 +97,8 @@ TEST_F(EditRegistration, NothingWhileChildSkinningIsOff) {
 std::vector<std::string> g_texts;
 WNDPROC g_comboProc = nullptr;
 LRESULT CALLBACK TextLogger(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SETTEXT) g_texts.emplace_back(lParam ? reinterpret_cast<const char*>(lParam) : "");
+  if (message == WM_SETTEXT)
+    g_texts.emplace_back(lParam ? reinterpret_cast<const char*>(lParam) : "");
   return ::CallWindowProcA(g_comboProc, combo, message, wParam, lParam);
 }
 
@@ -135,8 +138,8 @@ TEST_P(ComboText, SelectedItemTextAtRegistrationEmptyWithout) {
 }
 
 const ComboRow kComboRows[] = {
-    {"SimpleSelected", CBS_SIMPLE, 1},       {"SimpleNone", CBS_SIMPLE, -1},
-    {"DropDownSelected", CBS_DROPDOWN, 1},   {"DropDownNone", CBS_DROPDOWN, -1},
+    {"SimpleSelected", CBS_SIMPLE, 1},         {"SimpleNone", CBS_SIMPLE, -1},
+    {"DropDownSelected", CBS_DROPDOWN, 1},     {"DropDownNone", CBS_DROPDOWN, -1},
     {"DropListSelected", CBS_DROPDOWNLIST, 1}, {"DropListNone", CBS_DROPDOWNLIST, -1},
 };
 INSTANTIATE_TEST_SUITE_P(EachStyle, ComboText, ::testing::ValuesIn(kComboRows),
@@ -155,7 +158,8 @@ TEST_F(ComboChildren, KeyedAreasFollowTheStyle) {
   HWND simpleList = ::FindWindowExA(simple, nullptr, "ComboLBox", nullptr);
   ASSERT_TRUE(simpleEdit && simpleList);
   const skin::ComboLook s = skin::ComboLookOf(simple, false, false);
-  RECT listRect = skin::ChildRectInParent(simpleList), editRect = skin::ChildRectInParent(simpleEdit);
+  RECT listRect = skin::ChildRectInParent(simpleList),
+       editRect = skin::ChildRectInParent(simpleEdit);
   ::InflateRect(&listRect, -2, -2);
   ASSERT_EQ(s.keyed.size(), 2u);
   auto has = [](const std::vector<RECT>& v, const RECT& r) {

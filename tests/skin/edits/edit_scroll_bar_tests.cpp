@@ -34,8 +34,7 @@ using ScrollBarRegion = EditTest;
 TEST_F(ScrollBarRegion, OneBarTwoBarsAndNone) {
   HWND window = MakeWindow(400, 300);
   HWND down = MakeEdit(window, "", ES_MULTILINE | WS_VSCROLL, 20, 40, 150, 90);
-  HWND both = MakeEdit(window, "", ES_MULTILINE | WS_VSCROLL | WS_HSCROLL,
-                          200, 40, 150, 90);
+  HWND both = MakeEdit(window, "", ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 200, 40, 150, 90);
   HWND none = MakeEdit(window, "", ES_MULTILINE, 20, 150, 150, 90);
 
   const platform::UniqueRegion one = skin::ScrollBarRegion(down);
@@ -56,8 +55,8 @@ TEST_F(ScrollBarRegion, OneBarTwoBarsAndNone) {
   EXPECT_LE(h.bottom, expected.bottom);
   EXPECT_TRUE(::EqualRect(&box, &expected))
       << box.left << "," << box.top << "," << box.right << "," << box.bottom << " v " << v.left
-      << "," << v.top << "," << v.right << "," << v.bottom << " h " << h.left << "," << h.top
-      << "," << h.right << "," << h.bottom;
+      << "," << v.top << "," << v.right << "," << v.bottom << " h " << h.left << "," << h.top << ","
+      << h.right << "," << h.bottom;
   EXPECT_TRUE(::PtInRegion(two.get(), v.left + 1, h.top + 1)) << "corner square";
   EXPECT_TRUE(::PtInRegion(two.get(), v.right - 1, h.bottom - 1)) << "corner square";
   EXPECT_TRUE(::PtInRegion(two.get(), h.left + 1, h.top + 1));
@@ -109,7 +108,8 @@ TEST_F(EditNonClient, WithBarsTheBarsKeepThePlatformLook) {
   testing_support::PumpFor(100);
   ASSERT_NE(skin::FindEdit(i, skinned), 0);
   ASSERT_EQ(skin::FindEdit(i, plain), 0);
-  for (HWND edit : {skinned, plain}) ::RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  for (HWND edit : {skinned, plain})
+    ::RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   testing_support::PumpFor(50);
 
   const testing_support::Pixels a = WindowPixels(skinned), b = WindowPixels(plain);

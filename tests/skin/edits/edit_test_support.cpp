@@ -23,8 +23,7 @@ void EditTest::TearDown() {
 HWND MakeEdit(HWND parent, const char* text, DWORD style, int x, int y, int width, int height,
               int id) {
   return ::CreateWindowExA(WS_EX_CLIENTEDGE, "Edit", text, WS_CHILD | WS_VISIBLE | style, x, y,
-                           width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            ::GetModuleHandleA(nullptr), nullptr);
 }
 

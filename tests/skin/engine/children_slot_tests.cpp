@@ -30,12 +30,10 @@ struct ControlState {
 };
 
 ControlState StateOf(HWND control) {
-  return ControlState{::GetWindowLongPtrA(control, GWLP_WNDPROC),
-                      ::GetWindowLongA(control, GWL_STYLE),
-                      GetIntProp(control, prop::Hw_lbID),
-                      GetIntProp(control, prop::Hw_FuID),
-                      GetIntProp(control, prop::Kj_lbID),
-                      GetIntProp(control, prop::Kj_FuID)};
+  return ControlState{
+      ::GetWindowLongPtrA(control, GWLP_WNDPROC), ::GetWindowLongA(control, GWL_STYLE),
+      GetIntProp(control, prop::Hw_lbID),         GetIntProp(control, prop::Hw_FuID),
+      GetIntProp(control, prop::Kj_lbID),         GetIntProp(control, prop::Kj_FuID)};
 }
 
 void ExpectSameState(HWND control, const ControlState& before, const char* after) {
@@ -134,8 +132,8 @@ TEST_F(EngineChildren, SetContainerAlphaChangesOnlyATintedRegisteredContainer) {
   EXPECT_EQ(w.Containers.at(c).tintAlpha, 255) << "a container without a tint took an alpha";
   // Controls that carry the two index properties without being containers,
   // and what is no control at all.
-  for (HWND other : {bystanderButton_, plain_, plainChild_, gone_, static_cast<HWND>(nullptr),
-                     target_})
+  for (HWND other :
+       {bystanderButton_, plain_, plainChild_, gone_, static_cast<HWND>(nullptr), target_})
     Engine().SetContainerAlpha(other, 7);
   EXPECT_EQ(w.Containers.at(t).tintAlpha, 40);
   EXPECT_EQ(w.Containers.at(c).tintAlpha, 255);

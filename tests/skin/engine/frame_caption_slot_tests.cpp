@@ -37,9 +37,7 @@ void Fill(HDC dc, RECT r, COLORREF colour) {
   ::FillRect(dc, &r, brush.get());
 }
 
-int CaptionButtonX(int i, int k) {
-  return static_cast<int>(Record(i).CaptionButtons.at(k).Rect.X);
-}
+int CaptionButtonX(int i, int k) { return static_cast<int>(Record(i).CaptionButtons.at(k).Rect.X); }
 
 TEST_F(EngineFrameAndCaption, EveryNumberedOperationIgnoresANumberThatNamesNoWindow) {
   Engine().SetHelpHandler(target_, CountingHandler);
@@ -72,7 +70,9 @@ TEST_F(EngineFrameAndCaption, EveryNumberedOperationIgnoresANumberThatNamesNoWin
     Engine().DrawCaptionButton(n, 1, nullptr, true);
     Engine().DrawCaptionButton(n, 1, nullptr, false);
     Engine().LayoutCaptionButtons(n);
-    EXPECT_EQ(Engine().HitTestCaptionButton(n, static_cast<int>(Record(i_).CaptionButtons.at(1).Rect.X) + 5, 8), 0);
+    EXPECT_EQ(Engine().HitTestCaptionButton(
+                  n, static_cast<int>(Record(i_).CaptionButtons.at(1).Rect.X) + 5, 8),
+              0);
     EXPECT_EQ(Engine().FindMaxButton(n), 0);
     Engine().OnFrameButtonDown(n, onCaption, client);
     Engine().OnFrameButtonDown(n, onBorder, client);
@@ -175,10 +175,11 @@ TEST_F(EngineFrameAndCaption, RestoringFromTheCachesPutsBackOnlyTheCleanStrip) {
   skin::SkinnedWindow& w = Record(i_);
   HDC frame = w.FrameDC.get();
   ASSERT_TRUE(w.CaptionCacheDC && w.StatusCacheDC);
-  const Pixels caption = testing_support::CaptureDC(w.CaptionCacheDC.dc(), 0, 0, 300, w.CaptionHeight);
+  const Pixels caption =
+      testing_support::CaptureDC(w.CaptionCacheDC.dc(), 0, 0, 300, w.CaptionHeight);
   const int sx = w.StatusRect.x, sy = w.StatusRect.y;
-  const Pixels status =
-      testing_support::CaptureDC(w.StatusCacheDC.dc(), 0, 0, w.StatusRect.width, w.StatusRect.height);
+  const Pixels status = testing_support::CaptureDC(w.StatusCacheDC.dc(), 0, 0, w.StatusRect.width,
+                                                   w.StatusRect.height);
 
   Fill(frame, RECT{0, 0, 300, 200}, RGB(255, 0, 255));
   Engine().RestoreFromCaptionCache(i_, RECT{10, 2, 60, 20});

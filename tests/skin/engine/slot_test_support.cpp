@@ -34,7 +34,8 @@ WindowSnapshot Snapshot(int i) {
   WindowSnapshot s;
   const skin::SkinnedWindow& w = frame_test::Record(i);
   s.captionButtons = w.CaptionButtons.count();
-  for (const skin::CaptionButton& b : w.CaptionButtons) s.buttonImageSizes.push_back(b.ButtonImage.size());
+  for (const skin::CaptionButton& b : w.CaptionButtons)
+    s.buttonImageSizes.push_back(b.ButtonImage.size());
   s.buttonsLeft = w.ButtonsLeft;
   s.buttonsWidth = w.ButtonsWidth;
   s.buttonsHeight = w.ButtonsHeight;
@@ -87,7 +88,8 @@ std::string Differences(const WindowSnapshot& a, const WindowSnapshot& b) {
 }
 
 int ChangedPixels(const testing_support::Pixels& a, const testing_support::Pixels& b) {
-  if (a.width() != b.width() || a.height() != b.height()) return std::max(1, a.width() * a.height());
+  if (a.width() != b.width() || a.height() != b.height())
+    return std::max(1, a.width() * a.height());
   int n = 0;
   for (int y = 0; y < a.height(); ++y)
     for (int x = 0; x < a.width(); ++x)
@@ -105,8 +107,8 @@ void SlotTest::SetUp() {
   ASSERT_EQ(skin::WindowCount(), 0) << "a window of an earlier test is still registered";
 
   bystander_ = frame_test::MakeWindow(320, 220, 0, 20, 20);
-  bystanderButton_ = control_test::MakeControl(bystander_, "BUTTON", "push", BS_PUSHBUTTON, 20, 60,
-                                               80, 24, 101);
+  bystanderButton_ =
+      control_test::MakeControl(bystander_, "BUTTON", "push", BS_PUSHBUTTON, 20, 60, 80, 24, 101);
   bystanderDocked_ = frame_test::MakeBlackChild(bystander_, 0, 0, 10, 10);
   skin::SkinWindowOptions withStatus;
   withStatus.statusHeight = 20;

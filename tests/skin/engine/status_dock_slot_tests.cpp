@@ -100,8 +100,7 @@ TEST_F(EngineStatusAndDocking, DrawStatusBarDrawsOnePanelInsideItsBox) {
 }
 
 TEST_F(EngineStatusAndDocking, SetStatusPanelTextRedrawsOnePanelAndRefusesTheRest) {
-  for (HWND window : NotSkinnedWindows())
-    EXPECT_FALSE(Engine().SetStatusPanelText(window, 1, "x"));
+  for (HWND window : NotSkinnedWindows()) EXPECT_FALSE(Engine().SetStatusPanelText(window, 1, "x"));
   ExpectBystanderUntouched("refused SetStatusPanelText calls");
 
   skin::SkinnedWindow& w = Record(i_);
@@ -123,8 +122,8 @@ TEST_F(EngineStatusAndDocking, SetStatusStyleStoresTheStyleAndRefusesTheRest) {
   ExpectBystanderUntouched("refused SetStatusStyle calls");
 
   const skin::SkinnedWindow& w = Record(i_);
-  ASSERT_TRUE(Engine().SetStatusStyle(target_, false, true, 0x0000FF, 0x00FF00,
-                                      std::string("Arial"), 14));
+  ASSERT_TRUE(
+      Engine().SetStatusStyle(target_, false, true, 0x0000FF, 0x00FF00, std::string("Arial"), 14));
   EXPECT_FALSE(w.StatusThemeText);
   EXPECT_TRUE(w.StatusGlow);
   EXPECT_EQ(w.StatusTextColour, 0x0000FFu);

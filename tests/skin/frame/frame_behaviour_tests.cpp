@@ -23,9 +23,7 @@ class FrameBehaviour : public FrameTest {
     ::SendMessageA(window, WM_MOUSEMOVE, 0, at);
     ::SendMessageA(window, WM_MOUSEHOVER, 0, at);
   }
-  void Tick(HWND window) {
-    ::SendMessageA(window, WM_TIMER, reinterpret_cast<WPARAM>(window), 0);
-  }
+  void Tick(HWND window) { ::SendMessageA(window, WM_TIMER, reinterpret_cast<WPARAM>(window), 0); }
   // Distance of a point inside button k from the way it looked at rest.
   int Glow(int i, int k, const testing_support::Pixels& rest) {
     const int x = static_cast<int>(Record(i).CaptionButtons.at(k).Rect.X) + 2;

@@ -29,8 +29,7 @@ std::vector<uint8_t> PictureA() {
                      RGB(200, 200, 40));
 }
 std::vector<uint8_t> PictureB() {
-  return QuadrantPng(100, 80, RGB(10, 120, 160), RGB(250, 250, 250), RGB(90, 30, 10),
-                     RGB(0, 0, 0));
+  return QuadrantPng(100, 80, RGB(10, 120, 160), RGB(250, 250, 250), RGB(90, 30, 10), RGB(0, 0, 0));
 }
 
 // Number of pixels that differ between two frames of the same size (all of
@@ -132,8 +131,8 @@ TEST_F(FrameCache, ANewSizeShowsAtOnceGrowingAndShrinking) {
     ExpectShownAtOnce(
         i,
         [&](int i) {
-          ::SetWindowPos(Hwnd(i), nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER |
-                                                                 SWP_NOACTIVATE);
+          ::SetWindowPos(Hwnd(i), nullptr, 0, 0, s.cx, s.cy,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         },
         [&] { return Make(s.cx, s.cy); });
   }
@@ -199,7 +198,8 @@ TEST_F(FrameCache, RendersAndResizesKeepTheCountsFlatAndTheWindowTakesItsLayersA
       // A few sizes again and again, a new picture now and then.
       const int w = 300 + (n % 5) * 37, h = 220 + (n % 3) * 29;
       ::SetWindowPos(window, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      if (n % 50 == 7) Engine().SetWindowBackground(window, n % 100 < 50 ? PictureA() : PictureB(), n % 4);
+      if (n % 50 == 7)
+        Engine().SetWindowBackground(window, n % 100 < 50 ? PictureA() : PictureB(), n % 4);
       Engine().RenderFrame(skin::FindSkinnedWindow(window));
       Engine().DrawCaptionButton(skin::FindSkinnedWindow(window), 1, nullptr, false, n % 255);
     });

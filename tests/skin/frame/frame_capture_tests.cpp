@@ -84,7 +84,8 @@ TEST_F(FrameCapture, AMarkedWindowLendsTheDrawingInItsDeviceContext) {
   HWND control = Child("STATIC", 10, 10, 40, 30, host);
   // Another program's drawing: left 30 pixels green, the rest blue.
   HDC screen = ::GetDC(nullptr);
-  platform::MemorySurface drawing(screen, platform::UniqueBitmap(::CreateCompatibleBitmap(screen, 120, 100)));
+  platform::MemorySurface drawing(
+      screen, platform::UniqueBitmap(::CreateCompatibleBitmap(screen, 120, 100)));
   ::ReleaseDC(nullptr, screen);
   RECT left{0, 0, 30, 100}, rest{30, 0, 120, 100};
   platform::UniqueBrush green(::CreateSolidBrush(kGreen)), blue(::CreateSolidBrush(kBlue));
@@ -102,9 +103,9 @@ TEST_F(FrameCapture, AMarkedWindowLendsTheDrawingInItsDeviceContext) {
   HDC surface = skin::CaptureParentBackground(control, RECT{0, 0, 40, 30});
   ASSERT_NE(surface, nullptr);
   Pixels p = testing_support::CaptureDC(surface, 0, 0, 40, 30);
-  EXPECT_EQ(p.at(5, 5), kGreen);    // host x 15
-  EXPECT_EQ(p.at(19, 5), kGreen);   // host x 29
-  EXPECT_EQ(p.at(20, 5), kBlue);    // host x 30
+  EXPECT_EQ(p.at(5, 5), kGreen);   // host x 15
+  EXPECT_EQ(p.at(19, 5), kGreen);  // host x 29
+  EXPECT_EQ(p.at(20, 5), kBlue);   // host x 30
   EXPECT_TRUE(skin::ReleaseSurface(surface));
   ::RemovePropA(host, prop::Wxk_Cj);
 }
@@ -128,7 +129,8 @@ TEST_F(FrameCapture, TheHoldingContainerTintsTheCapture) {
   HDC surface = skin::CaptureParentBackground(control, RECT{0, 0, 40, 30});
   ASSERT_NE(surface, nullptr);
   // Red from the picture, half covered with blue.
-  EXPECT_TRUE(Near(testing_support::CaptureDC(surface, 0, 0, 40, 30).at(20, 15), RGB(127, 0, 128), 6));
+  EXPECT_TRUE(
+      Near(testing_support::CaptureDC(surface, 0, 0, 40, 30).at(20, 15), RGB(127, 0, 128), 6));
   skin::ReleaseSurface(surface);
 
   // A group box is tinted inside its rounded frame only.
@@ -160,7 +162,8 @@ TEST_F(FrameCapture, ChildBackgroundIsTheClientAreaUnderAWhiteVeil) {
   EXPECT_EQ(info.bmHeight, client.bottom);
   platform::MemorySurface view(nullptr, std::move(veiled));
   // Grey 128 under white at alpha 150.
-  EXPECT_TRUE(Near(testing_support::CaptureDC(view.dc(), 0, 0, 4, 4).at(2, 2), RGB(203, 203, 203), 3));
+  EXPECT_TRUE(
+      Near(testing_support::CaptureDC(view.dc(), 0, 0, 4, 4).at(2, 2), RGB(203, 203, 203), 3));
   EXPECT_TRUE(skin::Surfaces().empty());
 }
 
@@ -187,11 +190,13 @@ TEST_F(FrameCapture, ColourMessagesAreAnsweredWithBrushesThatReplaceEachOther) {
   EXPECT_EQ(reinterpret_cast<HANDLE>(second), ::GetPropA(label, prop::Kj_dxjb));
 
   HWND button = Child("BUTTON", 140, 40, 80, 30);
-  EXPECT_EQ(colour(WM_CTLCOLORBTN, button), reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH)));
+  EXPECT_EQ(colour(WM_CTLCOLORBTN, button),
+            reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH)));
   EXPECT_EQ(::GetPropA(button, prop::Kj_dxjb), ::GetStockObject(NULL_BRUSH));
   HWND list = Child("ListBox", 40, 100, 80, 60);
   HWND drawnList = Child("ListBox", 140, 100, 80, 60, nullptr, LBS_OWNERDRAWFIXED);
-  EXPECT_EQ(colour(WM_CTLCOLORLISTBOX, list), reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH)));
+  EXPECT_EQ(colour(WM_CTLCOLORLISTBOX, list),
+            reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH)));
   EXPECT_NE(colour(WM_CTLCOLORLISTBOX, drawnList),
             reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH)));
   HWND combo = Child("ComboBox", 230, 40, 60, 100, nullptr, CBS_DROPDOWN);

@@ -103,12 +103,12 @@ TEST_F(FrameGeometry, ResizeZonesTheirCursorsAndCommands) {
     UINT command;
   };
   const Case cases[] = {
-      {0, 100, IDC_SIZEWE, 0xF001},   {3, 11, IDC_SIZEWE, 0xF001},
-      {297, 100, IDC_SIZEWE, 0xF002}, {300, 189, IDC_SIZEWE, 0xF002},
-      {150, 0, IDC_SIZENS, 0xF003},   {11, 3, IDC_SIZENS, 0xF003},
-      {150, 197, IDC_SIZENS, 0xF006}, {289, 199, IDC_SIZENS, 0xF006},
-      {0, 0, IDC_SIZENWSE, 0xF004},   {10, 10, IDC_SIZENWSE, 0xF004},
-      {290, 5, IDC_SIZENESW, 0xF005}, {5, 195, IDC_SIZENESW, 0xF007},
+      {0, 100, IDC_SIZEWE, 0xF001},     {3, 11, IDC_SIZEWE, 0xF001},
+      {297, 100, IDC_SIZEWE, 0xF002},   {300, 189, IDC_SIZEWE, 0xF002},
+      {150, 0, IDC_SIZENS, 0xF003},     {11, 3, IDC_SIZENS, 0xF003},
+      {150, 197, IDC_SIZENS, 0xF006},   {289, 199, IDC_SIZENS, 0xF006},
+      {0, 0, IDC_SIZENWSE, 0xF004},     {10, 10, IDC_SIZENWSE, 0xF004},
+      {290, 5, IDC_SIZENESW, 0xF005},   {5, 195, IDC_SIZENESW, 0xF007},
       {295, 195, IDC_SIZENWSE, 0xF008}, {4, 10, IDC_SIZENWSE, 0xF004},
   };
   for (const Case& k : cases) {
@@ -145,7 +145,7 @@ TEST_F(FrameGeometry, PressesResizeFromBordersAndMoveFromTheCaption) {
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].message, static_cast<UINT>(WM_NCLBUTTONDOWN));
   EXPECT_EQ(seen[0].wParam, static_cast<WPARAM>(HTCAPTION));
-  EXPECT_TRUE(press(150, 100).empty());  // client area below the caption
+  EXPECT_TRUE(press(150, 100).empty());    // client area below the caption
   EXPECT_TRUE(press(W - 39, 10).empty());  // inside the strip, left of the button
   // The move / size cursor shows over the borders while the mouse moves.
   ::SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(150, H - 1));

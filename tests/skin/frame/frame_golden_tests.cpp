@@ -71,8 +71,7 @@ std::vector<uint8_t> RichPng() {
   g.FillRectangleI(d, W / 2, H / 2, W - W / 2, H - H / 2);
   g.FillEllipseI(veil, 60, 40, 120, 100);
   graphics::LineBrush band;
-  band.CreateLineBrush(Gdiplus::PointF(0, 0), Gdiplus::PointF(float(W), 0), 0xFF000000,
-                       0xFFFFFFFF);
+  band.CreateLineBrush(Gdiplus::PointF(0, 0), Gdiplus::PointF(float(W), 0), 0xFF000000, 0xFFFFFFFF);
   g.FillRectangleI(band, 0, 150, W, 12);
   graphics::Pen line;
   line.CreatePen1(0xFF101010, 3.0f);
@@ -140,7 +139,7 @@ Pixels RenderCase(const GoldenCase& c) {
   if (c.status) {
     o.statusHeight = 24;
     o.statusPanels = std::vector<skin::StatusPanel>{{120, "就绪", {}, 0x000000},
-                                                     {-1, "第二栏 panel", {}, 0x202020}};
+                                                    {-1, "第二栏 panel", {}, 0x202020}};
   }
   const int i = Skin(window, o);
   if (c.glow) Engine().SetStatusStyle(window, {}, true, 0x000000, 0xFFFFFF);

@@ -51,7 +51,8 @@ TEST_F(FrameHover, AfterTheTipShowedLeavingTheCloseButtonFadesItOutAndHidesTheTi
     // Leaving the button, the way a hand does: the button is back at rest and
     // the tip gone well within a second.
     if (viaCaption) {
-      ExpectButtonRestsAfterLeaving(i, 1, tip, rest, OnScreen(120, 12), 10);  // the caption, away from the buttons
+      ExpectButtonRestsAfterLeaving(i, 1, tip, rest, OnScreen(120, 12),
+                                    10);  // the caption, away from the buttons
       EXPECT_EQ(Record(i).LastHotButton, 0);
       FramePixels(i).SavePng(OutputPath("hover_close_then_caption.png"));
     }

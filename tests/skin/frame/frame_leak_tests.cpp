@@ -18,9 +18,10 @@ using namespace frame_test;
 TEST(FrameLeaks, FiveHundredRendersAndFadesLeaveTheObjectCountsFlat) {
   skin::SetModuleDefaults();
   Engine().SetOptions(true, 150);
-  Engine().SetTheme({}, QuadrantPng(120, 90, RGB(200, 40, 40), RGB(40, 200, 40), RGB(40, 40, 200),
-                                    RGB(200, 200, 40)),
-                    0x000000, 0xFFFFFF, 3);
+  Engine().SetTheme(
+      {},
+      QuadrantPng(120, 90, RGB(200, 40, 40), RGB(40, 200, 40), RGB(40, 40, 200), RGB(200, 200, 40)),
+      0x000000, 0xFFFFFF, 3);
   HWND window = MakeWindow(512, 394, WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   HWND label = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 40, 300, 100, 30, window,
                                  nullptr, nullptr, nullptr);

@@ -57,8 +57,8 @@ class ClassFolder {
 class SkinnedMainWindow : public ::testing::Test {
  protected:
   void Open(bool withPictures) {
-    folder_ = std::make_unique<ClassFolder>(withPictures ? "skinned_class" : "no_pictures",
-                                            withPictures);
+    folder_ =
+        std::make_unique<ClassFolder>(withPictures ? "skinned_class" : "no_pictures", withPictures);
     skin::SetModuleDefaults();
     Engine();
     window = app::CreateMainWindow();
@@ -194,7 +194,8 @@ TEST_F(SkinnedMainWindow, WithoutPicturesTheFrameIsBlack) {
   EXPECT_EQ(skin::Module.ThemeColour, 0u);
   Pixels frame = FramePixels(i);
   frame.SavePng(OutputPath("main_window_no_pictures_frame.png"));
-  testing_support::CaptureWindowFromScreen(window).SavePng(OutputPath("main_window_no_pictures.png"));
+  testing_support::CaptureWindowFromScreen(window).SavePng(
+      OutputPath("main_window_no_pictures.png"));
   EXPECT_EQ(frame.at(256, 200), RGB(0, 0, 0));
   EXPECT_EQ(frame.at(256, 370), RGB(0, 0, 0));
   EXPECT_EQ(Record(i).CaptionButtons.count(), 1);

@@ -149,8 +149,8 @@ TEST_F(FrameRegistry, OperationsOnAWindowThatIsNotSkinnedRefuse) {
 TEST_F(FrameRegistry, OwningWindowIsTheNearestSkinnedAncestor) {
   HWND window = MakeWindow(300, 200);
   const int i = Skin(window);
-  HWND box = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 200,
-                               150, window, nullptr, nullptr, nullptr);
+  HWND box = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 200, 150,
+                               window, nullptr, nullptr, nullptr);
   HWND inner = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, box,
                                  nullptr, nullptr, nullptr);
   EXPECT_EQ(skin::FindOwningSkinnedWindow(inner), i);
@@ -159,9 +159,10 @@ TEST_F(FrameRegistry, OwningWindowIsTheNearestSkinnedAncestor) {
 
 TEST_F(FrameRegistry, ControlTextColourGoesToTheComboEditOrNowhere) {
   HWND window = MakeWindow(300, 200);
-  HWND edit = ::CreateWindowExA(0, "Edit", "", WS_CHILD, 0, 0, 80, 20, window, nullptr, nullptr, nullptr);
-  HWND combo = ::CreateWindowExA(0, "ComboBox", "", WS_CHILD | CBS_DROPDOWN, 0, 30, 80, 100,
-                                 window, nullptr, nullptr, nullptr);
+  HWND edit =
+      ::CreateWindowExA(0, "Edit", "", WS_CHILD, 0, 0, 80, 20, window, nullptr, nullptr, nullptr);
+  HWND combo = ::CreateWindowExA(0, "ComboBox", "", WS_CHILD | CBS_DROPDOWN, 0, 30, 80, 100, window,
+                                 nullptr, nullptr, nullptr);
   HWND list = ::CreateWindowExA(0, "ComboBox", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 60, 80, 100,
                                 window, nullptr, nullptr, nullptr);
   HWND comboEdit = ::FindWindowExA(combo, nullptr, "Edit", nullptr);

@@ -104,7 +104,7 @@ TEST_F(FrameRender, ModesOneAndTwoAnchorThePictureAtItsOwnSize) {
   Engine().SetTheme({}, red, 0xFF0000, {}, 2);
   Pixels centred = FramePixels(PlainFrame());
   centred.SavePng(testing_support::OutputPath("frame_mode2.png"));
-  EXPECT_TRUE(Near(centred.at(131, 86), kRed, 8));    // picture at (130, 85) .. (169, 114)
+  EXPECT_TRUE(Near(centred.at(131, 86), kRed, 8));  // picture at (130, 85) .. (169, 114)
   EXPECT_TRUE(Near(centred.at(168, 113), kRed, 8));
   EXPECT_TRUE(Near(centred.at(127, 100), kBlue, 8));
   EXPECT_TRUE(Near(centred.at(172, 100), kBlue, 8));
@@ -164,8 +164,8 @@ TEST_F(FrameRender, CaptionGlossLightensTheTopAndTheTitleIsDrawn) {
   Engine().RenderFrame(i);
   Pixels p = FramePixels(i);
   p.SavePng(testing_support::OutputPath("frame_title_gloss.png"));
-  EXPECT_GT(GetRValue(p.at(200, 4)), 128 + 50);   // gloss near the top
-  EXPECT_EQ(p.at(200, 60), kGrey);                // none below the caption
+  EXPECT_GT(GetRValue(p.at(200, 4)), 128 + 50);  // gloss near the top
+  EXPECT_EQ(p.at(200, 60), kGrey);               // none below the caption
   int white = 0;
   for (int y = 8; y < 30; ++y)
     for (int x = 29; x < 140; ++x)

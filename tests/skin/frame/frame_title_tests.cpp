@@ -17,7 +17,8 @@ using testing_support::Pixels;
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 // Long enough to run past the title box's width into its second line.
-const char kLongTitle[] = "点名点名点名点名点名点名点名点名点名点名点名点名点名点名点名点名点名点名";
+const char kLongTitle[] =
+    "点名点名点名点名点名点名点名点名点名点名点名点名点名点名点名点名点名点名";
 
 // Pixels of `a` and `b` that differ inside `r`.
 int Differences(const Pixels& a, const Pixels& b, const RECT& r) {

@@ -41,8 +41,8 @@ skin::ImageButtonLook Beside(std::vector<uint8_t> image, const char* caption, in
 
 // Every corner of the square inside, every side just outside.
 void ExpectRedSquare(const Pixels& p, int x, int y, int s) {
-  for (const POINT at : {POINT{x, y}, POINT{x + s - 1, y}, POINT{x, y + s - 1},
-                         POINT{x + s - 1, y + s - 1}})
+  for (const POINT at :
+       {POINT{x, y}, POINT{x + s - 1, y}, POINT{x, y + s - 1}, POINT{x + s - 1, y + s - 1}})
     EXPECT_TRUE(IsRed(p.at(at.x, at.y))) << at.x << "," << at.y;
   for (const POINT at : {POINT{x - 1, y + s / 2}, POINT{x + s, y + s / 2}, POINT{x + s / 2, y - 1},
                          POINT{x + s / 2, y + s}})
@@ -88,9 +88,8 @@ Pixels StateLook(UINT state, std::vector<uint8_t> hot = {}, std::vector<uint8_t>
   look.disabled = std::move(disabled);
   look.accent = 0x0000FF;  // red
   look.state = state;
-  return DrawOnBitmap(30, 30, kGround, [&](graphics::Graphics& g) {
-    skin::DrawStateImageLook(g, look);
-  });
+  return DrawOnBitmap(30, 30, kGround,
+                      [&](graphics::Graphics& g) { skin::DrawStateImageLook(g, look); });
 }
 
 TEST(StateImageLook, WithoutItsOwnImagesHoverAndPressFrameTheNormalImage) {
@@ -102,7 +101,7 @@ TEST(StateImageLook, WithoutItsOwnImagesHoverAndPressFrameTheNormalImage) {
   const Pixels hot = StateLook(skin::kStateHot);
   hot.SavePng(testing_support::OutputPath("state_hot.png"));
   EXPECT_EQ(hot.at(9, 9), kBlue);
-  EXPECT_TRUE(IsRed(hot.at(19, 9))) << std::hex << hot.at(19, 9);  // accent frame
+  EXPECT_TRUE(IsRed(hot.at(19, 9))) << std::hex << hot.at(19, 9);    // accent frame
   EXPECT_GT(GetRValue(hot.at(1, 9)), GetGValue(hot.at(1, 9)) + 20);  // white to accent
   EXPECT_EQ(hot.at(25, 9), kGround);
 
@@ -110,7 +109,7 @@ TEST(StateImageLook, WithoutItsOwnImagesHoverAndPressFrameTheNormalImage) {
   pressed.SavePng(testing_support::OutputPath("state_pressed.png"));
   EXPECT_EQ(pressed.at(9, 9), kBlue);
   EXPECT_TRUE(IsRed(pressed.at(19, 9)));
-  EXPECT_LT(GetGValue(pressed.at(9, 1)), 128 - 15);  // dark at the top
+  EXPECT_LT(GetGValue(pressed.at(9, 1)), 128 - 15);   // dark at the top
   EXPECT_GT(GetGValue(pressed.at(9, 18)), 128 + 25);  // white at the bottom
 }
 
@@ -118,7 +117,7 @@ TEST(StateImageLook, DisabledWithoutItsImageGreysTheFrameAndOwnImagesWinInOrder)
   const Pixels disabled = StateLook(skin::kStateDisabled | skin::kStateHot);
   disabled.SavePng(testing_support::OutputPath("state_disabled.png"));
   EXPECT_EQ(disabled.at(9, 9), kBlue);
-  EXPECT_GT(GetGValue(disabled.at(9, 1)), 128 + 10);  // white at the top
+  EXPECT_GT(GetGValue(disabled.at(9, 1)), 128 + 10);   // white at the top
   EXPECT_LT(GetGValue(disabled.at(9, 17)), 128 - 15);  // black at the bottom
   EXPECT_LT(GetRValue(disabled.at(18, 9)), 128 - 20);  // black outline, not the accent
   EXPECT_EQ(disabled.at(25, 9), kGround);

@@ -97,8 +97,8 @@ TEST_F(ImageButtons, ATipGivenAgainUpdatesTheOneTooltip) {
 TEST_F(ImageButtons, AnInstalledButtonKeepsItsFontAndSubclassingAndLosesItsOldImages) {
   HWND window = MakeWindow(300, 200);
   HWND button = MakeControl(window, "BUTTON", "旧", BS_PUSHBUTTON, 20, 40, 100, 32);
-  HFONT font = ::CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, 0, 0, 0,
-                             0, "SimSun");
+  HFONT font = ::CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, 0, 0, 0, 0,
+                             "SimSun");
   ::SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   const WNDPROC platform = ProcOf(button);
   const int i = Skin(window);

@@ -38,8 +38,9 @@ TEST_F(HeaderTest, FivePixelsAtEachItemEdgeHitNoItem) {
   SkinLists();
   const int h = HeaderIndex(header);
   ASSERT_GE(h, 1);
-  const struct { int x, item; } probes[] = {{3, 0}, {5, 1}, {95, 1}, {96, 0}, {102, 0},
-                                            {150, 2}, {250, 0}, {-20, 0}};
+  const struct {
+    int x, item;
+  } probes[] = {{3, 0}, {5, 1}, {95, 1}, {96, 0}, {102, 0}, {150, 2}, {250, 0}, {-20, 0}};
   for (const auto& p : probes)
     EXPECT_EQ(skin::HitTestHeader(i, h, MAKELPARAM(p.x, 5)), p.item) << "x " << p.x;
 }
@@ -100,12 +101,14 @@ TEST_F(HeaderTest, AStandAloneHeaderDrawsItsCaptionsInTheDefaultGuiFont) {
   int left = 160, right = -1;
   for (int y = 0; y < 26; ++y)
     for (int x = 0; x < 150; ++x)
-      if (DarkPixels(p, RECT{x, y, x + 1, y + 1})) left = std::min(left, x), right = std::max(right, x);
+      if (DarkPixels(p, RECT{x, y, x + 1, y + 1}))
+        left = std::min(left, x), right = std::max(right, x);
   graphics::Font gui;
   graphics::Graphics measure;
   platform::UniqueMemoryDC dc(::CreateCompatibleDC(nullptr));
   ASSERT_TRUE(gui.CreateDefaultGuiFont() && measure.CreateFromHDC(dc.get()));
-  const float width = measure.MeasureString(caption, gui, graphics::RectF(0, 0, 0, 0), nullptr).bounds.Width;
+  const float width =
+      measure.MeasureString(caption, gui, graphics::RectF(0, 0, 0, 0), nullptr).bounds.Width;
   EXPECT_NEAR(right - left + 1, width, 8.0) << "ink " << left << ".." << right;
 }
 

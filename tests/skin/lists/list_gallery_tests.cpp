@@ -37,7 +37,8 @@ TEST_F(ListGallery, EveryListControlAsTheDisplayShowsIt) {
   HWND box = Child("ListBox", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 20, 20, 150, 140);
   FillListBox(box, 12);
   ::SendMessageA(box, LB_SETCURSEL, 1, 0);
-  HWND view = Child(WC_LISTVIEWA, LVS_REPORT | LVS_SHAREIMAGELISTS, 190, 20, 250, 140, WS_EX_CLIENTEDGE);
+  HWND view =
+      Child(WC_LISTVIEWA, LVS_REPORT | LVS_SHAREIMAGELISTS, 190, 20, 250, 140, WS_EX_CLIENTEDGE);
   HIMAGELIST images = Squares();
   ::SendMessageA(view, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
   AddColumns(view, {80, 70, 60});
@@ -49,7 +50,8 @@ TEST_F(ListGallery, EveryListControlAsTheDisplayShowsIt) {
   insert.hInsertAfter = TVI_LAST;
   insert.item.mask = TVIF_TEXT;
   insert.item.pszText = const_cast<char*>("一班");
-  insert.hParent = reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+  insert.hParent = reinterpret_cast<HTREEITEM>(
+      ::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
   for (const char* name : {"张三", "李四", "王五"}) {
     insert.item.pszText = const_cast<char*>(name);
     ::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));

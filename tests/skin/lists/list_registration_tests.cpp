@@ -34,7 +34,8 @@ TEST_F(ListRegistration, EachFamilyInOrderButSortedViewsDropDownAndOwnerDrawnLis
   HWND sorted = Child(WC_LISTVIEWA, LVS_REPORT | LVS_SORTASCENDING, 140, 40, 120, 80);
   HWND view = Child(WC_LISTVIEWA, LVS_REPORT, 270, 40, 120, 80);
   HWND simple = Child("ComboBox", CBS_SIMPLE, 10, 130, 120, 100);
-  HWND owned = Child("ComboBox", CBS_SIMPLE | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 140, 130, 120, 100);
+  HWND owned =
+      Child("ComboBox", CBS_SIMPLE | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 140, 130, 120, 100);
   HWND dropDown = Child("ComboBox", CBS_DROPDOWN, 270, 130, 120, 100);
   HWND box = Child("ListBox", WS_BORDER, 10, 240, 120, 80);
   SkinLists();
@@ -111,8 +112,10 @@ TEST_F(ListRegistration, BrushesOfColourMessagesGoWithTheirControl) {
   const long gdi = platform::LiveGdiObjects();
   HDC dc = ::GetDC(picker);
   for (int k = 0; k < 50; ++k) {
-    ::SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(picker));
-    ::SendMessageA(window, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box));
+    ::SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(picker));
+    ::SendMessageA(window, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(box));
   }
   ::ReleaseDC(picker, dc);
   EXPECT_EQ(platform::LiveGdiObjects(), gdi + 2) << "one pattern brush and its bitmap";

@@ -32,8 +32,8 @@ void ListTest::TearDown() {
 
 void ListTest::MakeSkinned(bool shown) {
   Engine().SetOptions(true, translucency_);
-  Engine().SetTheme({}, picture_.empty() ? frame_test::SolidPng(64, 48, kGrey) : picture_,
-                    0x000000, kAccent, 3);
+  Engine().SetTheme({}, picture_.empty() ? frame_test::SolidPng(64, 48, kGrey) : picture_, 0x000000,
+                    kAccent, 3);
   window = frame_test::MakeWindow(460, 340);
   skin::SkinWindowOptions o;
   o.showCaption = false;
@@ -52,8 +52,12 @@ void ListTest::SkinLists() {
   testing_support::PumpFor(30);
 }
 
-skin::ListRecord* ListTest::List(HWND c) { return skin::RecordOf<&skin::SkinnedWindow::ListControls>(c); }
-skin::HeaderRecord* ListTest::Header(HWND h) { return skin::RecordOf<&skin::SkinnedWindow::Headers>(h); }
+skin::ListRecord* ListTest::List(HWND c) {
+  return skin::RecordOf<&skin::SkinnedWindow::ListControls>(c);
+}
+skin::HeaderRecord* ListTest::Header(HWND h) {
+  return skin::RecordOf<&skin::SkinnedWindow::Headers>(h);
+}
 int ListTest::ListIndex(HWND control) { return skin::FindListControl(i, control); }
 int ListTest::HeaderIndex(HWND header) { return skin::FindHeader(i, header); }
 
@@ -87,7 +91,8 @@ namespace {
 template <typename Each>
 void ForEachIn(const Pixels& p, const RECT& area, Each each) {
   for (int y = std::max(0L, area.top); y < std::min<long>(p.height(), area.bottom); ++y)
-    for (int x = std::max(0L, area.left); x < std::min<long>(p.width(), area.right); ++x) each(x, y);
+    for (int x = std::max(0L, area.left); x < std::min<long>(p.width(), area.right); ++x)
+      each(x, y);
 }
 }  // namespace
 
@@ -103,7 +108,9 @@ int DarkPixels(const Pixels& p, const RECT& area) {
 int Differing(const Pixels& a, const Pixels& b, const RECT& area) {
   if (a.width() != b.width() || a.height() != b.height()) return -1;
   int n = 0;
-  ForEachIn(a, area, [&](int x, int y) { n += testing_support::ColourDistance(a.at(x, y), b.at(x, y)) > 3; });
+  ForEachIn(a, area, [&](int x, int y) {
+    n += testing_support::ColourDistance(a.at(x, y), b.at(x, y)) > 3;
+  });
   return n;
 }
 

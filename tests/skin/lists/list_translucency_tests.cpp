@@ -45,10 +45,12 @@ TEST_P(ListVeil, EmptyClientAreasShowThePictureUnderTheVeil) {
   ::GetWindowRect(::FindWindowExA(view, nullptr, WC_HEADERA, nullptr), &header);
   const int row = header.bottom - header.top + 6;
   const Pixels v = ClientPixels(view);
-  EXPECT_TRUE(Near(v.at(v.width() - 10, row), want, 3)) << "list view row " << Rgb(v.at(v.width() - 10, row));
+  EXPECT_TRUE(Near(v.at(v.width() - 10, row), want, 3))
+      << "list view row " << Rgb(v.at(v.width() - 10, row));
   EXPECT_GT(DarkPixels(v, RECT{0, row - 6, 160, row + 10}), 5);
   const Pixels b = ClientPixels(box);
-  EXPECT_TRUE(Near(b.at(b.width() - 5, 5), want, 3)) << "list box row " << Rgb(b.at(b.width() - 5, 5));
+  EXPECT_TRUE(Near(b.at(b.width() - 5, 5), want, 3))
+      << "list box row " << Rgb(b.at(b.width() - 5, 5));
   EXPECT_GT(DarkPixels(b, RECT{0, 0, 150, 30}), 5);
 }
 
@@ -133,21 +135,22 @@ TEST_F(TreeExpansion, ExpandingAndCollapsingRepaintTheVeil) {
   HWND tree = Child(WC_TREEVIEWA, WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, 20,
                     20, 200, 200);
   HTREEITEM group = AddNode(tree, TVI_ROOT, "班级 Group");
-  for (const char* name : {"张三 One", "李四 Two", "王五 Three", "赵六 Four"}) AddNode(tree, group, name);
+  for (const char* name : {"张三 One", "李四 Two", "王五 Three", "赵六 Four"})
+    AddNode(tree, group, name);
   SkinLists();
   RepaintNow(window);
   const RECT below{0, 30, 200, 120};
   const Pixels collapsed = ClientPixels(tree);
   EXPECT_EQ(DarkPixels(collapsed, below), 0);
-  EXPECT_TRUE(Near(collapsed.at(100, 150), Veiled(kTranslucency)))
-      << Rgb(collapsed.at(100, 150));
+  EXPECT_TRUE(Near(collapsed.at(100, 150), Veiled(kTranslucency))) << Rgb(collapsed.at(100, 150));
 
   ::SetFocus(tree);
   ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(group));
   ::SendMessageA(tree, WM_KEYDOWN, VK_ADD, 0);
   testing_support::PumpFor(60);
-  ASSERT_TRUE(::SendMessageA(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(group),
-                             TVIS_EXPANDED) & TVIS_EXPANDED);
+  ASSERT_TRUE(
+      ::SendMessageA(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(group), TVIS_EXPANDED) &
+      TVIS_EXPANDED);
   const Pixels expanded = ClientPixels(tree);
   EXPECT_GT(DarkPixels(expanded, below), 20) << "the children are shown";
   RepaintNow(tree);

@@ -167,7 +167,8 @@ class TrackBars : public FrameTest {
     // No pointer left over the controls by an earlier test: nothing starts hot.
     control_test::PointerAway(20);
     window_ = MakeWindow(420, 300);
-    across_ = MakeControl(window_, TRACKBAR_CLASSA, "", TBS_AUTOTICKS | TBS_BOTH, 20, 40, 240, 40, 1);
+    across_ =
+        MakeControl(window_, TRACKBAR_CLASSA, "", TBS_AUTOTICKS | TBS_BOTH, 20, 40, 240, 40, 1);
     bare_ = MakeControl(window_, TRACKBAR_CLASSA, "", TBS_NOTICKS | TBS_ENABLESELRANGE, 20, 100,
                         240, 30, 2);
     down_ = MakeControl(window_, TRACKBAR_CLASSA, "", TBS_VERT | TBS_LEFT, 320, 40, 40, 220, 3);
@@ -226,7 +227,8 @@ TEST_F(TrackBars, PaintThePositionTheControlReports) {
   // Standing: the filled line runs down from the channel's start.
   // (Wine reports a standing channel as it stands, Windows laid across.)
   RECT dch = Channel(down_);
-  if (dch.right - dch.left > dch.bottom - dch.top) dch = RECT{dch.top, dch.left, dch.bottom, dch.right};
+  if (dch.right - dch.left > dch.bottom - dch.top)
+    dch = RECT{dch.top, dch.left, dch.bottom, dch.right};
   const RECT dt = ThumbOf(down_);
   const Pixels d = control_test::ControlPixels(down_);
   EXPECT_TRUE(Accent(d.at(dch.left + 1, dch.top + 4)));
@@ -276,7 +278,8 @@ TEST_F(TrackBars, FollowTheRealPointerAndItsDrag) {
 
   control_test::PointerTo(window_, grip.x, grip.y);
   control_test::LeftDown();
-  for (int step = 1; step <= 6; ++step) control_test::PointerTo(window_, grip.x + step * 20, grip.y, 40);
+  for (int step = 1; step <= 6; ++step)
+    control_test::PointerTo(window_, grip.x + step * 20, grip.y, 40);
   control_test::LeftUp();
   const int moved = static_cast<int>(::SendMessageA(across_, TBM_GETPOS, 0, 0));
   EXPECT_GT(moved, 60);

@@ -35,13 +35,14 @@ const std::vector<uint8_t>& Yellow() {
 // The middle of caption button k as the frame shows it.
 COLORREF ButtonMiddle(int i, int k) {
   const skin::CaptionButton& b = Record(i).CaptionButtons.at(k);
-  return FramePixels(i).at(int(b.Rect.X) - 1 + b.Width / 2, Record(i).ButtonsTop + 1 + b.Height / 2);
+  return FramePixels(i).at(int(b.Rect.X) - 1 + b.Width / 2,
+                           Record(i).ButtonsTop + 1 + b.Height / 2);
 }
 
 struct StyleCase {
   DWORD style;
-  int count;      // caption buttons
-  int minAt;      // 0: none
+  int count;  // caption buttons
+  int minAt;  // 0: none
   int maxAt;
 };
 
@@ -104,8 +105,8 @@ TEST_F(CaptionImages, NoImageOrOneThatDoesNotDecodeLeavesThePictureThere) {
   EXPECT_TRUE(Engine().SetCaptionButtonImages(window));
   expectUnchanged("nothing given, button ");
   const std::vector<uint8_t> garbage{0x89, 'P', 'N', 'G', 1, 2, 3, 4};
-  EXPECT_TRUE(Engine().SetCaptionButtonImages(window, garbage, garbage, std::vector<uint8_t>{},
-                                              garbage));
+  EXPECT_TRUE(
+      Engine().SetCaptionButtonImages(window, garbage, garbage, std::vector<uint8_t>{}, garbage));
   expectUnchanged("undecodable, button ");
 
   // One good picture among bad ones: only that one changes.

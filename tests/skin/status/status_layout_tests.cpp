@@ -43,8 +43,8 @@ int DifferencesOutside(const testing_support::Pixels& a, const testing_support::
   int differences = 0;
   for (int y = 0; y < a.height(); ++y)
     for (int x = 0; x < a.width(); ++x) {
-      const bool inside = x >= strip.x && x < strip.x + strip.width && y >= strip.y &&
-                          y < strip.y + strip.height;
+      const bool inside =
+          x >= strip.x && x < strip.x + strip.width && y >= strip.y && y < strip.y + strip.height;
       if (!inside && a.at(x, y) != b.at(x, y)) ++differences;
     }
   return differences;

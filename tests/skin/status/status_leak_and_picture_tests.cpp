@@ -44,14 +44,16 @@ TEST_F(StatusLeaksAndPicture, PanelRedrawsAndRendersKeepTheObjectCountsFlat) {
     ASSERT_TRUE(Engine().SetStatusPanelText(window, 1 + n % Record(i).StatusPanels.count(), text));
     if (n % 25 == 0) Engine().RenderFrame(i);
     if (n % 50 == 0)
-      Engine().SetStatusBar(i, 22, std::vector<skin::StatusPanel>{Panel(100, "a", 0), Panel(-1, "b", 0)});
+      Engine().SetStatusBar(i, 22,
+                            std::vector<skin::StatusPanel>{Panel(100, "a", 0), Panel(-1, "b", 0)});
     if (n % 50 == 1) Engine().SetStatusBar(i, 22, ThreePanels().statusPanels);
   });
 }
 
 TEST_F(StatusLeaksAndPicture, AWindowWithAStatusBarAndADockedChildAsShown) {
-  Engine().SetTheme({}, QuadrantPng(512, 394, RGB(70, 110, 160), RGB(120, 160, 200),
-                                    RGB(60, 130, 90), RGB(150, 120, 80)),
+  Engine().SetTheme({},
+                    QuadrantPng(512, 394, RGB(70, 110, 160), RGB(120, 160, 200), RGB(60, 130, 90),
+                                RGB(150, 120, 80)),
                     std::nullopt, std::nullopt, 3);
   HWND window = MakeWindow(512, 394, WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 40, 40);
   ::SetWindowTextA(window, "状态栏与停靠的子窗口");

@@ -37,7 +37,8 @@ int CountNear(const testing_support::Pixels& p, const RECT& r, COLORREF colour, 
 
 RECT RectOf(const skin::IntRect& r) { return RECT{r.x, r.y, r.x + r.width, r.y + r.height}; }
 
-skin::SkinWindowOptions OnePanel(const char* text, skin::Colour colour, std::vector<uint8_t> image = {}) {
+skin::SkinWindowOptions OnePanel(const char* text, skin::Colour colour,
+                                 std::vector<uint8_t> image = {}) {
   skin::StatusPanel p;
   p.width = -1;
   p.text = text;

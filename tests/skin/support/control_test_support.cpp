@@ -31,11 +31,20 @@ std::vector<HWND> g_parents;
 
 bool Logs(UINT message) {
   switch (message) {
-    case WM_MOUSEMOVE: case WM_MOUSELEAVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK: case WM_PAINT: case WM_ERASEBKGND: case WM_NCPAINT:
-    case WM_SETFOCUS: case WM_KILLFOCUS: case WM_CAPTURECHANGED: case WM_SETTEXT:
-    case BM_SETSTATE: case BM_SETCHECK:
-      return true;
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+    case WM_NCPAINT:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_CAPTURECHANGED:
+    case WM_SETTEXT:
+    case BM_SETSTATE:
+    case BM_SETCHECK: return true;
   }
   return false;
 }
@@ -87,15 +96,22 @@ LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 std::string Name(UINT message) {
-  static const std::map<UINT, const char*> names = {
-      {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_MOUSELEAVE, "WM_MOUSELEAVE"},
-      {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"},
-      {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"}, {WM_PAINT, "WM_PAINT"},
-      {WM_ERASEBKGND, "WM_ERASEBKGND"}, {WM_NCPAINT, "WM_NCPAINT"},
-      {WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"},
-      {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_SETTEXT, "WM_SETTEXT"},
-      {BM_SETSTATE, "BM_SETSTATE"}, {BM_SETCHECK, "BM_SETCHECK"},
-      {WM_DRAWITEM, "WM_DRAWITEM"}, {WM_COMMAND, "WM_COMMAND"}};
+  static const std::map<UINT, const char*> names = {{WM_MOUSEMOVE, "WM_MOUSEMOVE"},
+                                                    {WM_MOUSELEAVE, "WM_MOUSELEAVE"},
+                                                    {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+                                                    {WM_LBUTTONUP, "WM_LBUTTONUP"},
+                                                    {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+                                                    {WM_PAINT, "WM_PAINT"},
+                                                    {WM_ERASEBKGND, "WM_ERASEBKGND"},
+                                                    {WM_NCPAINT, "WM_NCPAINT"},
+                                                    {WM_SETFOCUS, "WM_SETFOCUS"},
+                                                    {WM_KILLFOCUS, "WM_KILLFOCUS"},
+                                                    {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+                                                    {WM_SETTEXT, "WM_SETTEXT"},
+                                                    {BM_SETSTATE, "BM_SETSTATE"},
+                                                    {BM_SETCHECK, "BM_SETCHECK"},
+                                                    {WM_DRAWITEM, "WM_DRAWITEM"},
+                                                    {WM_COMMAND, "WM_COMMAND"}};
   const auto found = names.find(message);
   if (found != names.end()) return found->second;
   std::ostringstream hex;
@@ -106,16 +122,19 @@ std::string Name(UINT message) {
 std::string Describe(const Msg& m) {
   std::ostringstream text;
   text << "{" << Name(m.message) << ", "
-       << (m.flags & kParent ? "parent" : m.flags & kOuter ? "outer" : "sent")
-       << (m.flags & kOptional ? "|optional" : "") << ", who " << m.who << ", state 0x"
-       << std::hex << m.state << "}";
+       << (m.flags & kParent  ? "parent"
+           : m.flags & kOuter ? "outer"
+                              : "sent")
+       << (m.flags & kOptional ? "|optional" : "") << ", who " << m.who << ", state 0x" << std::hex
+       << m.state << "}";
   return text.str();
 }
 
 bool Matches(const Msg& expected, const Msg& actual) {
   const unsigned kind = kSent | kOuter | kParent;
   return expected.message == actual.message && (expected.flags & kind) == (actual.flags & kind) &&
-         expected.who == actual.who && (!(expected.flags & kState) || expected.state == actual.state);
+         expected.who == actual.who &&
+         (!(expected.flags & kState) || expected.state == actual.state);
 }
 
 std::string Dump() {
@@ -185,8 +204,8 @@ void ExpectSequence(const std::vector<Msg>& expected, const std::string& context
     }
     if (row.flags & kOptional) continue;
     ADD_FAILURE() << context << ": expected " << Describe(row) << ", got "
-                  << (a < g_log.size() ? Describe(g_log[a]) : std::string("the end"))
-                  << "\nlog:\n" << Dump();
+                  << (a < g_log.size() ? Describe(g_log[a]) : std::string("the end")) << "\nlog:\n"
+                  << Dump();
     return;
   }
   if (a < g_log.size())
@@ -258,7 +277,9 @@ testing_support::Pixels Canvas::pixels() const {
   return testing_support::CaptureDC(dc(), 0, 0, width_, height_);
 }
 
-testing_support::Pixels ControlPixels(HWND control) { return testing_support::CaptureClient(control); }
+testing_support::Pixels ControlPixels(HWND control) {
+  return testing_support::CaptureClient(control);
+}
 
 testing_support::Pixels CaptureShown(HWND window, const std::string& name) {
   return testing_support::CaptureShown(window, name);

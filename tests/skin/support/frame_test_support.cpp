@@ -80,8 +80,8 @@ HWND MakeWindow(int width, int height, DWORD extraStyle, int x, int y) {
 
 HWND MakeBlackChild(HWND parent, int x, int y, int width, int height, DWORD exStyle) {
   RegisterTestClass();
-  return ::CreateWindowExA(exStyle, kChildClassName, "", WS_CHILD | WS_VISIBLE, x, y, width,
-                           height, parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  return ::CreateWindowExA(exStyle, kChildClassName, "", WS_CHILD | WS_VISIBLE, x, y, width, height,
+                           parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
 }
 
 int Skin(HWND window, const skin::SkinWindowOptions& options) {
@@ -201,8 +201,8 @@ void ExpectButtonRestsAfterLeaving(int i, int k, HWND tip, const testing_support
       },
       1000);
   const ULONGLONG took = ::GetTickCount64() - start;
-  EXPECT_TRUE(back && took < 1000) << "the caption button stayed lit and the tip up for " << took
-                                   << " ms";
+  EXPECT_TRUE(back && took < 1000)
+      << "the caption button stayed lit and the tip up for " << took << " ms";
 }
 
 void ExpectCountsStayFlat(int rounds, const std::function<void(int)>& round) {

@@ -17,9 +17,10 @@ using frame_test::Engine;
 using TransparentGallery = TransparentTest;
 
 TEST_F(TransparentGallery, TabToolbarAndCalendarAsTheDisplayShowsThem) {
-  Engine().SetWindowBackground(window, frame_test::QuadrantPng(64, 48, RGB(70, 110, 160),
-                                                               RGB(170, 120, 60), RGB(80, 140, 90),
-                                                               RGB(150, 80, 120)), 3);
+  Engine().SetWindowBackground(window,
+                               frame_test::QuadrantPng(64, 48, RGB(70, 110, 160), RGB(170, 120, 60),
+                                                       RGB(80, 140, 90), RGB(150, 80, 120)),
+                               3);
   HWND bar = Toolbar(10, 10, 420, 30);
   HWND tab = Tab(10, 50, 200, 170);
   Child("BUTTON", "确定", BS_PUSHBUTTON, 15, 40, 80, 28, tab);

@@ -149,16 +149,17 @@ TEST_F(TransparentPaint, AnyOtherClassShowsThePictureWithoutTheVeilWhereItPaints
 // A border moves the client area inside the window: the picture laid
 // under the control is the part behind its client area.
 TEST_F(TransparentPaint, TheBareBackgroundOfABorderedControlIsThePartBehindItsClientArea) {
-  Engine().SetWindowBackground(window, frame_test::QuadrantPng(64, 48, RGB(200, 0, 0),
-                                                               RGB(0, 200, 0), RGB(0, 0, 200),
-                                                               RGB(200, 200, 0)), 3);
+  Engine().SetWindowBackground(window,
+                               frame_test::QuadrantPng(64, 48, RGB(200, 0, 0), RGB(0, 200, 0),
+                                                       RGB(0, 0, 200), RGB(200, 200, 0)),
+                               3);
   // The picture stretched over 440 x 330 changes colour around x 220.
   HWND control = Child(kScreenPainter, "", 0, 180, 20, 80, 60, nullptr, WS_EX_CLIENTEDGE);
   HWND reference = Child(kScreenPainter, "", 0, 182, 100, 80, 60);
   Engine().SkinTransparentChild(control);
   Engine().SkinTransparentChild(reference);
-  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN |
-                                               RDW_UPDATENOW | RDW_FRAME);
+  ::RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
   testing_support::PumpFor(60);
   // Both client areas start at x 182 of the window: the same columns.
   const Pixels bordered = Shown(control), plain = Shown(reference);

@@ -27,7 +27,8 @@ WNDPROC ProcOf(HWND control) {
 
 using TransparentRegistration = TransparentTest;
 
-TEST_F(TransparentRegistration, TheFirstControlTakesTheEmptyRecordWithTheDefaultKeyAndItsProperties) {
+TEST_F(TransparentRegistration,
+       TheFirstControlTakesTheEmptyRecordWithTheDefaultKeyAndItsProperties) {
   HWND tab = Tab(20, 20, 200, 120);
   HWND bar = Toolbar(20, 160, 200, 30);
   const WNDPROC tabProc = ProcOf(tab);
@@ -51,7 +52,8 @@ TEST_F(TransparentRegistration, TheFirstControlTakesTheEmptyRecordWithTheDefault
   EXPECT_EQ(skin::FindChild(Record(i).Containers, tab), 0);
 }
 
-TEST_F(TransparentRegistration, AControlWithChildrenBecomesAContainerInFrontAndItsChildrenAreSkinned) {
+TEST_F(TransparentRegistration,
+       AControlWithChildrenBecomesAContainerInFrontAndItsChildrenAreSkinned) {
   HWND tab = Tab(20, 20, 300, 200);
   HWND button = Child("BUTTON", "确定", BS_PUSHBUTTON, 20, 40, 80, 26, tab);
   HWND edit = Child("EDIT", "文字", WS_BORDER, 20, 80, 120, 24, tab);
@@ -184,8 +186,9 @@ TEST_F(TransparentRegistration, TheSwitchesDecideWhatIsTakenAndScrollsInvalidate
   const char* lines = "第一行\r\n第二行\r\n第三行\r\n第四行\r\n第五行\r\n第六行";
   HWND rich = Child("RichEdit20A", lines, ES_MULTILINE | WS_VSCROLL, 120, 20, 200, 60);
   // The same control under its other class name is not taken for one.
-  HWND wide = ::CreateWindowExW(0, L"RichEdit20W", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE |
-                                WS_VSCROLL, 120, 100, 200, 60, window, nullptr, nullptr, nullptr);
+  HWND wide =
+      ::CreateWindowExW(0, L"RichEdit20W", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL,
+                        120, 100, 200, 60, window, nullptr, nullptr, nullptr);
   ASSERT_NE(rich, nullptr);
   ASSERT_NE(wide, nullptr);
   ::SetWindowTextA(wide, lines);

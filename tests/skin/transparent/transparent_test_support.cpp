@@ -117,8 +117,8 @@ HWND TransparentTest::Tab(int x, int y, int w, int h, bool classic) {
 }
 
 HWND TransparentTest::Toolbar(int x, int y, int w, int h, bool classic) {
-  HWND bar = Child(TOOLBARCLASSNAMEA, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, x, y,
-                   w, h);
+  HWND bar =
+      Child(TOOLBARCLASSNAMEA, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, x, y, w, h);
   if (classic) ::SetWindowTheme(bar, L" ", L" ");
   ::SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   const int open = static_cast<int>(

@@ -30,8 +30,8 @@ std::string ReadText(const std::string& path) {
 CheckerRun RunChecker(const std::string& args) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   auto open = [&inherit](const char* name) {
-    return platform::UniqueHandle(::CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                                CREATE_ALWAYS, 0, nullptr));
+    return platform::UniqueHandle(
+        ::CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr));
   };
   CheckerRun run;
   {
@@ -61,7 +61,8 @@ void SetReadOnly(const std::string& dir, bool on) {
   for (const auto& file : Snapshot(dir)) {
     const std::string path = dir + "\\" + file.first;
     DWORD a = ::GetFileAttributesA(path.c_str());
-    ::SetFileAttributesA(path.c_str(), on ? a | FILE_ATTRIBUTE_READONLY : a & ~FILE_ATTRIBUTE_READONLY);
+    ::SetFileAttributesA(path.c_str(),
+                         on ? a | FILE_ATTRIBUTE_READONLY : a & ~FILE_ATTRIBUTE_READONLY);
   }
 }
 
@@ -83,9 +84,10 @@ struct PreparedClass {
     folder.WriteFile("img\\7.jpg", Jpeg(200, 150));
     folder.WriteFile("img\\照片.jpg", Jpeg(200, 150));
     folder.WriteFile("img\\背景.jpg", Jpeg(512, 394));
-    folder.WriteFile("pz.ini", "[循环次数]\r\n次数=15\r\n[循环两遍]\r\n第一次循环多少次=1\r\n"
-                               "第二次循环多少次=5\r\n[一次时间]\r\n第一次循环间隔=1000\r\n"
-                               "[两次时间]\r\n第二次循环间隔=1000\r\n");
+    folder.WriteFile("pz.ini",
+                     "[循环次数]\r\n次数=15\r\n[循环两遍]\r\n第一次循环多少次=1\r\n"
+                     "第二次循环多少次=5\r\n[一次时间]\r\n第一次循环间隔=1000\r\n"
+                     "[两次时间]\r\n第二次循环间隔=1000\r\n");
   }
   std::string Arg() const { return Quoted(folder.path()); }
 };
@@ -95,17 +97,18 @@ TEST(ClassCheckProgram, ReportsEveryProblemOfAPreparedFolderAndChangesNothing) {
   const auto before = Snapshot(c.folder.path());
   CheckerRun run = RunChecker(c.Arg());
   EXPECT_EQ(1u, run.code);
-  for (const char* line : {
-           "[问题] ming.txt 保存成了 UTF-8(带 BOM) 编码, 程序按 GBK 读, 名字会显示成乱码 (程序读到 1 行, 应为 4 行)",
-           "[问题] ming.txt 全部行尾只有 LF (换行), 程序只认 CR LF: 会把 4 个名字读成 1 个",
-           "[问题] 重名: 「张三」 在 第 1、3 行",
-           "[问题] 第 4 行 没有照片",
-           "[问题] 没有哪一行用到的照片: img\\7.jpg、img\\照片.jpg",
-           "[问题] 打不开的照片 (损坏或不是图片): img\\2.jpg",
-           "[问题] 比照片框 (440 x 272) 大的照片, 只显示左上角: img\\1.jpg (4000 x 3000)",
-           "[说明] 比照片框 (440 x 272) 小的照片会在框里重复平铺: img\\3.jpg",
-           "[说明] pz.ini 读出: 次数 = 15, 第一次循环多少次 = 1, 第二次循环多少次 = 5, 第一次循环间隔 = 1000, 第二次循环间隔 = 1000",
-           "[说明] 共 7 个问题, 其中 3 个可用 classcheck --fix 修正\r\n"})
+  for (const char* line :
+       {"[问题] ming.txt 保存成了 UTF-8(带 BOM) 编码, 程序按 GBK 读, 名字会显示成乱码 (程序读到 1 "
+        "行, 应为 4 行)",
+        "[问题] ming.txt 全部行尾只有 LF (换行), 程序只认 CR LF: 会把 4 个名字读成 1 个",
+        "[问题] 重名: 「张三」 在 第 1、3 行", "[问题] 第 4 行 没有照片",
+        "[问题] 没有哪一行用到的照片: img\\7.jpg、img\\照片.jpg",
+        "[问题] 打不开的照片 (损坏或不是图片): img\\2.jpg",
+        "[问题] 比照片框 (440 x 272) 大的照片, 只显示左上角: img\\1.jpg (4000 x 3000)",
+        "[说明] 比照片框 (440 x 272) 小的照片会在框里重复平铺: img\\3.jpg",
+        "[说明] pz.ini 读出: 次数 = 15, 第一次循环多少次 = 1, 第二次循环多少次 = 5, 第一次循环间隔 "
+        "= 1000, 第二次循环间隔 = 1000",
+        "[说明] 共 7 个问题, 其中 3 个可用 classcheck --fix 修正\r\n"})
     EXPECT_NE(std::string::npos, run.out.find(line)) << line << "\n--- output:\n" << run.out;
   EXPECT_EQ(std::string::npos, run.out.find("背景")) << "the background is fine";
   EXPECT_EQ(before, Snapshot(c.folder.path()));
@@ -115,7 +118,8 @@ TEST(ClassCheckProgram, FixConvertsTheListScalesThePhotoKeepsOriginalsAndRunTwic
   PreparedClass c;
   CheckerRun run = RunChecker("--fix " + c.Arg());
   EXPECT_EQ(1u, run.code) << run.out;  // the duplicate, the corrupt and missing photos remain
-  EXPECT_NE(std::string::npos, run.out.find("[已修正] ming.txt 已从 UTF-8(带 BOM) 转为 GBK, 行尾 CR LF, 共 4 行"))
+  EXPECT_NE(std::string::npos,
+            run.out.find("[已修正] ming.txt 已从 UTF-8(带 BOM) 转为 GBK, 行尾 CR LF, 共 4 行"))
       << run.out;
   EXPECT_NE(std::string::npos, run.out.find("原文件保存为 ming.txt.bak\r\n"));
   EXPECT_NE(std::string::npos, run.out.find("[已修正] img\\1.jpg 从 4000 x 3000 缩放为 440 x 272"));
@@ -167,11 +171,14 @@ TEST(ClassCheckProgram, FixOnAReadOnlyFolderChangesNothingAndSaysSo) {
   const auto before = Snapshot(c.folder.path());
   CheckerRun run = RunChecker("--fix " + c.Arg());
   EXPECT_EQ(1u, run.code);
-  EXPECT_NE(std::string::npos, run.out.find("[未修正] 文件夹或文件是只读的, 无法写入: ming.txt、img\\1.jpg。什么也没改"))
+  EXPECT_NE(
+      std::string::npos,
+      run.out.find("[未修正] 文件夹或文件是只读的, 无法写入: ming.txt、img\\1.jpg。什么也没改"))
       << run.out;
   EXPECT_EQ(std::string::npos, run.out.find("[已修正]"));
   EXPECT_EQ(before, Snapshot(c.folder.path()));
-  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((c.folder.path() + "\\img\\原图").c_str()));
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES,
+            ::GetFileAttributesA((c.folder.path() + "\\img\\原图").c_str()));
   SetReadOnly(c.folder.path(), false);
 }
 

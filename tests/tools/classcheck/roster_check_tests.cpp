@@ -39,8 +39,8 @@ TEST(RosterCheck, EveryUnicodeFormAndLineEndGivesTheSameGbkLines) {
       {u8"张三\r李四", Encoding::kUtf8, meant},
       {std::string("\xFF\xFE\x20\x5F\x09\x4E\x0D\x00\x0A\x00\x4E\x67\xDB\x56", 14),
        Encoding::kUtf16Le, meant},
-      {std::string("\xFE\xFF\x5F\x20\x4E\x09\x00\x0A\x67\x4E\x56\xDB", 12),
-       Encoding::kUtf16Be, meant},
+      {std::string("\xFE\xFF\x5F\x20\x4E\x09\x00\x0A\x67\x4E\x56\xDB", 12), Encoding::kUtf16Be,
+       meant},
       {std::string("A\0B\0\r\0\n\0C\0", 10), Encoding::kUtf16Le, {"AB", "C"}},  // no mark
       {"张三\n李四", Encoding::kGbk, meant},
   };

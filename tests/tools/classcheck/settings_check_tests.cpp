@@ -11,10 +11,11 @@ namespace {
 
 std::string Ini(const std::string& total, const std::string& p1, const std::string& p2,
                 const std::string& i1, const std::string& i2) {
-  std::string text = "[循环次数]\r\n次数=" + total + "\r\n[循环两遍]\r\n第一次循环多少次=" + p1 +
-                     "\r\n";
+  std::string text =
+      "[循环次数]\r\n次数=" + total + "\r\n[循环两遍]\r\n第一次循环多少次=" + p1 + "\r\n";
   if (!p2.empty()) text += "第二次循环多少次=" + p2 + "\r\n";
-  return text + "[一次时间]\r\n第一次循环间隔=" + i1 + "\r\n[两次时间]\r\n第二次循环间隔=" + i2 + "\r\n";
+  return text + "[一次时间]\r\n第一次循环间隔=" + i1 + "\r\n[两次时间]\r\n第二次循环间隔=" + i2 +
+         "\r\n";
 }
 
 TEST(SettingsCheck, MissingFileIsReportedWithTheDefaultsAndNotCreated) {
@@ -39,7 +40,7 @@ TEST(SettingsCheck, ValuesAndWarningsFollowTheProgramsReading) {
       {Ini("0", "1", "5", "1000", "1000"), 0, 1, 1000, true, false, false},
       {Ini("15", "３.７", "5", " 800", "1000"), 15, 3, 800, false, false, false},  // full width
       {Ini("15", "1", "5", "0", "1000"), 15, 1, 0, false, true, false},
-      {Ini("15", "-2", "5", "0", "1000"), 15, -2, 0, false, false, false},  // phase 1 never waits
+      {Ini("15", "-2", "5", "0", "1000"), 15, -2, 0, false, false, false},    // phase 1 never waits
       {Ini("15", "1", "", "1000", "1000"), 15, 1, 1000, false, false, true},  // key missing
   };
   for (const Case& k : cases) {
