@@ -11,10 +11,17 @@ rollcall_runs_32bit() {
   [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
-if [ -z "${ROLLCALL_ARCH:-}" ]; then
-  if rollcall_runs_32bit; then ROLLCALL_ARCH=i686; else ROLLCALL_ARCH=x86_64; fi
+# ROLLCALL_ARCH_REASON says why, for the scripts' logs.
+if [ -n "${ROLLCALL_ARCH:-}" ]; then
+  ROLLCALL_ARCH_REASON="chosen by hand (ROLLCALL_ARCH=$ROLLCALL_ARCH)"
+elif rollcall_runs_32bit; then
+  ROLLCALL_ARCH=i686
+  ROLLCALL_ARCH_REASON="the product's build: this machine runs 32-bit programs"
+else
+  ROLLCALL_ARCH=x86_64
+  ROLLCALL_ARCH_REASON="this kernel runs no 32-bit programs (Wine's 32-bit loader fails), so the product's 32-bit build cannot run here"
 fi
-export ROLLCALL_ARCH
+export ROLLCALL_ARCH ROLLCALL_ARCH_REASON
 case "$ROLLCALL_ARCH" in
   i686) build=${BUILD_DIR:-$root/build} ;;
   x86_64) build=${BUILD_DIR:-$root/build-x64} ;;

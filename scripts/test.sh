@@ -5,6 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup-debian.sh"
 source "$root/scripts/build-env.sh"
+echo "test: testing the $ROLLCALL_ARCH build in $build: $ROLLCALL_ARCH_REASON"
 
 "$root/scripts/build.sh"
 status=0
