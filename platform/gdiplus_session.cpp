@@ -25,4 +25,12 @@ void ShutdownGdiplus() {
 
 ULONG_PTR GdiplusToken() { return g_token; }
 
+bool GdiplusRunning() {
+  if (g_token) return true;
+  Gdiplus::GpMatrix* probe = nullptr;
+  const Gdiplus::Status status = Gdiplus::DllExports::GdipCreateMatrix(&probe);
+  if (probe) Gdiplus::DllExports::GdipDeleteMatrix(probe);
+  return status != Gdiplus::GdiplusNotInitialized;
+}
+
 }  // namespace platform

@@ -12,5 +12,9 @@ void StartGdiplus();
 // when there is no token.
 void ShutdownGdiplus();
 ULONG_PTR GdiplusToken();
+// True when GDI+ is running: started here, or by the program itself (a flat
+// call does not answer GdiplusNotInitialized). Wine's GDI+ answers every call
+// without start-up, so there it always counts as running.
+bool GdiplusRunning();
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 rollcall_skin_sources(
   child_families.cpp child_families.h
   child_registration.h
+  engine_session.cpp engine_session.h
   module_state.cpp module_state.h
   one_based_list.h
   properties.cpp properties.h
