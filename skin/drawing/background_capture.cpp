@@ -11,6 +11,7 @@
 #include "skin/engine/module_state.h"
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
+#include "skin/frame/frame_space.h"
 
 namespace skin {
 namespace {
@@ -35,6 +36,14 @@ POINT OffsetIn(HWND control, HWND target, const RECT& rect) {
   POINT origin{bounds.left, bounds.top};
   ::ScreenToClient(target, &origin);
   return POINT{origin.x + rect.left, origin.y + rect.top};
+}
+
+// Top-left of `rect` (control window coordinates) in the frame of w.
+POINT OffsetInFrame(HWND control, const SkinnedWindow& w, const RECT& rect) {
+  RECT bounds;
+  ::GetWindowRect(control, &bounds);
+  const POINT frame = FrameOriginOnScreen(w);
+  return POINT{bounds.left - frame.x + rect.left, bounds.top - frame.y + rect.top};
 }
 
 // Lays the tint of container c over the part of the surface it covers: a
@@ -140,7 +149,7 @@ HDC CaptureParentBackground(HWND control, const RECT& rect) {
       return nullptr;
     }
     from = w->Hwnd;
-    const POINT at = OffsetIn(control, from, rect);
+    const POINT at = OffsetInFrame(control, *w, rect);
     if (w->FrameDC) ::BitBlt(dc, 0, 0, width, height, w->FrameDC.get(), at.x, at.y, SRCCOPY);
   }
   LayEnclosingTints(dc, control, rect, n, from);

@@ -4,6 +4,7 @@
 #include "skin/engine/module_state.h"
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
+#include "skin/frame/thread_dialogs.h"
 
 namespace skin {
 namespace {
@@ -25,17 +26,23 @@ SkinEngine::SkinEngine() {
 }
 
 SkinEngine::~SkinEngine() {
+  ForgetThreadDialogs(this);
   if (g_instance == this) g_instance = nullptr;
 }
 
 void SkinEngine::Destroy() {
+  Release();
+  platform::ShutdownGdiplus();
+}
+
+void SkinEngine::Release() {
+  ForgetThreadDialogs(this);
   if (ModuleIcon) {
     ::DestroyIcon(ModuleIcon);
     ModuleIcon = nullptr;
   }
   // GDI+ objects the windows still hold go while GDI+ is up.
   for (auto& w : SkinnedWindows()) w->Background.Reset();
-  platform::ShutdownGdiplus();
   if (g_instance == this) g_instance = nullptr;
   FrameProcEntry = nullptr;
 }

@@ -79,7 +79,8 @@ class SkinEngine {
   // Binds the frame procedure entry to this object and takes the platform's
   // button-face colour as the theme colour.
   SkinEngine();
-  // The frame entry stops reaching an object that is gone.
+  // The frame entry stops reaching an object that is gone, and the dialogs
+  // of the thread are no longer skinned by it.
   ~SkinEngine();
   SkinEngine(const SkinEngine&) = default;
   SkinEngine& operator=(const SkinEngine&) = default;
@@ -163,6 +164,21 @@ class SkinEngine {
   bool DockChild(HWND window, HWND child, int top);
   bool UndockChild(HWND window, HWND child);
 
+  // Not in the table: skinning a whole program's dialogs. From this call on,
+  // every top-level dialog (class "#32770": message boxes, the platform's
+  // common dialogs, property sheets, the program's own dialogs) the calling
+  // thread activates is skinned with `options` as it first activates, until
+  // StopSkinningThreadDialogs on that thread. Their controls are skinned as
+  // SetOptions says, child dialogs (property-sheet pages) with them. False
+  // when the thread skins its dialogs already (the options stay) or the
+  // hook cannot be set.
+  bool SkinThreadDialogs(const SkinWindowOptions& options = {});
+  // Ends it for the calling thread; dialogs skinned so far stay skinned.
+  void StopSkinningThreadDialogs();
+  // Destroy without shutting GDI+ down: for a program that runs GDI+ for
+  // its own drawing too (EngineSession uses it).
+  void Release();
+
   // Window procedure entry installed on skinned windows; reaches this object.
   WNDPROC FrameProcEntry = nullptr;
   // Right margin of the caption strip, inset of the move/size zones and title.
@@ -172,6 +188,12 @@ class SkinEngine {
 
  private:
   // Steps of the frame procedure.
+  // An adopted window's own messages (non-client area, painting): true when
+  // answered, with the answer.
+  bool AnswerAdopted(int i, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                     LRESULT& answer);
+  LRESULT OnAdoptedPaint(int i, HWND window, WPARAM wParam, LPARAM lParam);
+  void OnAdoptedNcPaint(int i, HWND window);
   void OnHover(int i, HWND window, LPARAM lParam);
   void OnFadeTick(int i, HWND window);
   void OnPress(int i, LPARAM lParam);

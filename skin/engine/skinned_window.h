@@ -105,8 +105,17 @@ struct BackgroundLayer {
   }
 };
 
+// A window that came with a platform caption or border of its own (a dialog,
+// a common dialog, a program's main window): the engine removed them and
+// keeps strips of its own around the client area, which keeps its size.
+struct AdoptedFrame {
+  bool on = false;
+  RECT insets{};  // left margin, caption strip, right margin, margin and status strip
+};
+
 struct SkinnedWindow {
   HWND Hwnd = nullptr;
+  AdoptedFrame Adopted;
   int32_t CaptionHeight = 25;
   bool HelpButtonWanted = false;
   bool MenuButtonWanted = false;

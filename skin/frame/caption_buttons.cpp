@@ -15,6 +15,7 @@
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/frame/frame_layer_ops.h"
+#include "skin/frame/frame_space.h"
 
 namespace skin {
 namespace {
@@ -107,7 +108,7 @@ void SkinEngine::DrawCaptionButton(int i, int k, graphics::Graphics* into, bool 
     for (const KeptButtonStep& s : w->Layers.buttonSteps)
       if (s.key == stepKey) {
         LoadBox(view, s);
-        platform::WindowDC screen(w->Hwnd);
+        platform::WindowDC screen = FrameScreenDC(*w, false);
         ::BitBlt(screen.get(), box.x, box.y, box.w, box.h, w->FrameDC.get(), box.x, box.y, SRCCOPY);
         return;
       }
@@ -168,7 +169,7 @@ void SkinEngine::DrawCaptionButton(int i, int k, graphics::Graphics* into, bool 
   }
 
   if (!into) {
-    platform::WindowDC screen(w->Hwnd);
+    platform::WindowDC screen = FrameScreenDC(*w, false);
     ::BitBlt(screen.get(), box.x, box.y, box.w, box.h, w->FrameDC.get(), box.x, box.y, SRCCOPY);
   }
 }

@@ -19,7 +19,9 @@
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/frame/adopted_frame.h"
 #include "skin/frame/frame_layer_ops.h"
+#include "skin/frame/frame_space.h"
 #include "skin/frame/render_profile.h"
 
 namespace skin {
@@ -32,12 +34,6 @@ constexpr char kDefaultTitleFont[] = "宋体";
 constexpr float kDefaultTitleSize = 13.0f;
 constexpr int kIconLeft = 9, kIconTop = 5, kIconSize = 17;
 constexpr int kTitleLeft = 29, kTitleTop = 8, kTitleHeight = 32;
-
-SIZE ClientSize(HWND window) {
-  RECT client{};
-  ::GetClientRect(window, &client);
-  return SIZE{client.right, client.bottom};
-}
 
 // The window region of a frame of that client size.
 HRGN RoundRegion(SIZE size) { return ::CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 1, 5, 5); }
@@ -176,13 +172,13 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   // that has that very region already keeps it: setting it again would only
   // reshape the window on the display once more; it is laid out and
   // repainted as the setting would have it.
-  const bool regionKept = HasRoundRegion(window, w->Layers, ClientSize(window));
+  const bool regionKept = HasRoundRegion(window, w->Layers, FrameSize(*w));
   if (!regionKept) ::SetWindowRgn(window, nullptr, TRUE);
   ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   w = WindowRecord(i);
   if (!w || w->Hwnd != window) return;
-  const SIZE size = ClientSize(window);
+  const SIZE size = FrameSize(*w);
   const int W = size.cx, H = size.cy;
   if (regionKept && HasRoundRegion(window, w->Layers, size)) {
     ::RedrawWindow(window, nullptr, nullptr,
@@ -286,9 +282,12 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
 
   if (dc) {
     {
-      platform::WindowDC screen = ChildExcludedDC(window);
+      platform::WindowDC screen = FrameScreenDC(*w, true);
       ::BitBlt(screen.get(), 0, 0, W, H, frameDC, 0, 0, SRCCOPY);
     }
+    // An adopted window's client area shows the new frame under its own
+    // painting, at its next paint.
+    if (w->Adopted.on) ::InvalidateRect(window, nullptr, TRUE);
     // Skinned children standing on the window repaint over the new frame.
     if (!Module.FirstSizePending) RefreshChildrenOnFrame(*w);
   }
@@ -302,15 +301,19 @@ void SkinEngine::PresentFrame(int i, HDC dc) {
   if (!w || !w->FrameDC || !dc) return;
   RECT bounds;
   ::GetWindowRect(w->Hwnd, &bounds);
-  ChildExcludedDC(w->Hwnd, dc);
-  ::BitBlt(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top, w->FrameDC.get(), 0, 0,
-           SRCCOPY);
+  // The DC is the client area's: an adopted window's sits inside the frame.
+  // There the frame is the ground the window paints on, as its own erasing
+  // was: children that draw only their lines (group boxes) show it too.
+  const POINT at = ClientOriginInFrame(*w);
+  if (!w->Adopted.on) ChildExcludedDC(w->Hwnd, dc);
+  ::BitBlt(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top, w->FrameDC.get(), at.x,
+           at.y, SRCCOPY);
 }
 
 void SkinEngine::DrawBackground(graphics::Graphics& g, int i) {
   SkinnedWindow* w = WindowRecord(i);
   if (!w) return;
-  const SIZE size = ClientSize(w->Hwnd);
+  const SIZE size = FrameSize(*w);
   const float W = static_cast<float>(size.cx), H = static_cast<float>(size.cy);
 
   g.GraphicsClear(kOpaqueMagenta);
@@ -344,7 +347,7 @@ void SkinEngine::DrawBackground(graphics::Graphics& g, int i) {
 void SkinEngine::DrawFrameBorder(int i, graphics::Graphics& g) {
   const SkinnedWindow* w = WindowRecord(i);
   if (!w) return;
-  const SIZE size = ClientSize(w->Hwnd);
+  const SIZE size = FrameSize(*w);
   const float W = static_cast<float>(size.cx), H = static_cast<float>(size.cy);
   graphics::Pen dark, light;
   dark.CreatePen1(MakeArgb(kBlack, 180), 1.0f);
@@ -376,7 +379,7 @@ void SkinEngine::DrawTitle(int i, graphics::Graphics* into, std::optional<std::s
   if (!w || !w->FrameDC) return;
   HWND window = w->Hwnd;
   HDC frameDC = w->FrameDC.get();
-  const int boxWidth = TitleBoxWidth(*w, ClientSize(window).cx, FrameMargin);
+  const int boxWidth = TitleBoxWidth(*w, FrameSize(*w).cx, FrameMargin);
   // Icon, text box and its one-pixel halo, kept left of the caption-button
   // strip (the text box alone would reach into it).
   const RECT area{kIconLeft, kIconTop, std::min(kTitleLeft + boxWidth + 1, w->ButtonsLeft),
@@ -391,11 +394,11 @@ void SkinEngine::DrawTitle(int i, graphics::Graphics* into, std::optional<std::s
     RestoreFromCaptionCache(i, area);
   }
   g->Flush(Gdiplus::FlushIntentionSync);
-  if (ModuleIcon) {
+  // An adopted window keeps the icon of its own caption.
+  if (HICON icon = w->Adopted.on ? OwnIcon(window) : ModuleIcon) {
     const int saved = ::SaveDC(frameDC);
     ::IntersectClipRect(frameDC, area.left, area.top, area.right, area.bottom);
-    ::DrawIconEx(frameDC, kIconLeft, kIconTop, ModuleIcon, kIconSize, kIconSize, 0, nullptr,
-                 DI_NORMAL);
+    ::DrawIconEx(frameDC, kIconLeft, kIconTop, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
     ::RestoreDC(frameDC, saved);
   }
 
@@ -426,7 +429,7 @@ void SkinEngine::DrawTitle(int i, graphics::Graphics* into, std::optional<std::s
   g->Flush(Gdiplus::FlushIntentionSync);
 
   if (!into) {
-    platform::WindowDC screen = ChildExcludedDC(window);
+    platform::WindowDC screen = FrameScreenDC(*w, true);
     ::BitBlt(screen.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
              frameDC, area.left, area.top, SRCCOPY);
   }

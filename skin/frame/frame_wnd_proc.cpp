@@ -13,6 +13,9 @@
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/frame/adopted_children.h"
+#include "skin/frame/adopted_frame.h"
+#include "skin/frame/frame_space.h"
 #include "skin/frame/frame_zones.h"
 
 namespace skin {
@@ -24,13 +27,21 @@ constexpr int kAlphaPerStep = 30;
 
 UINT_PTR FadeTimerId(HWND window) { return reinterpret_cast<UINT_PTR>(window); }
 
-bool RenderedSizeDiffers(const SkinnedWindow& w, HWND window) {
+bool RenderedSizeDiffers(const SkinnedWindow& w) {
   if (!w.FrameBitmap) return false;
   BITMAP frame{};
   ::GetObjectA(w.FrameBitmap.get(), sizeof frame, &frame);
-  RECT client;
-  ::GetClientRect(window, &client);
-  return frame.bmWidth != client.right || frame.bmHeight != client.bottom;
+  const SIZE size = FrameSize(w);
+  return frame.bmWidth != size.cx || frame.bmHeight != size.cy;
+}
+
+RECT FrameRect(const SkinnedWindow& w) {
+  const SIZE size = FrameSize(w);
+  return RECT{0, 0, size.cx, size.cy};
+}
+
+bool IsClientMouseMessage(UINT message) {
+  return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_MOUSEHOVER;
 }
 
 }  // namespace
@@ -46,6 +57,25 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
     return forward();
   }
   if (!w) return forward();
+  if (w->Adopted.on) {
+    LRESULT answer = 0;
+    if (AnswerAdopted(i, window, message, wParam, lParam, answer)) return answer;
+  }
+  // Where a mouse message points, in frame coordinates. The strips of an
+  // adopted window are the engine's: the window hears only of its client
+  // area, unless it holds the mouse.
+  LPARAM at = lParam;
+  bool onStrip = false;
+  if (w->Adopted.on && IsClientMouseMessage(message) && message != WM_MOUSEWHEEL) {
+    at = ClientToFramePoint(*w, lParam);
+    onStrip = !InsideClient(*w, lParam);
+  }
+  const bool forwardMouse = !onStrip || ::GetCapture() == window;
+
+  if (message == LateChildMessage()) {
+    TakeLateChild(*this, i, window, reinterpret_cast<HWND>(lParam));
+    return 0;
+  }
 
   const bool switchesOn = Module.SkinChildControls && Module.TranslucencyGiven;
   switch (message) {
@@ -78,7 +108,7 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       if (Module.FirstSizePending) {
         // The first size needs no new frame, unless the frame drawn so far
         // has another size.
-        w->Dirty = RenderedSizeDiffers(*w, window);
+        w->Dirty = RenderedSizeDiffers(*w);
         Module.FirstSizePending = false;
       } else {
         w->Dirty = true;
@@ -101,8 +131,7 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       break;
     }
     case WM_WINDOWPOSCHANGED: {
-      RECT client;
-      ::GetClientRect(window, &client);
+      const RECT client = FrameRect(*w);
       const int sw = ::GetSystemMetrics(SM_CXSCREEN), sh = ::GetSystemMetrics(SM_CYSCREEN);
       if (w->MaxButtonWanted && client.right == sw && client.bottom == sh) {
         w->Maximised = true;
@@ -139,24 +168,29 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_TIMER:
       if (wParam == FadeTimerId(window)) OnFadeTick(i, window);
       break;
-    case WM_MOUSEMOVE: OnHover(i, window, lParam); break;
-    case WM_LBUTTONDOWN: OnPress(i, lParam); break;
+    case WM_MOUSEMOVE: OnHover(i, window, at); break;
+    case WM_LBUTTONDOWN:
+      // A press in an adopted window's client area is the window's own.
+      if (!w->Adopted.on || onStrip) OnPress(i, at);
+      break;
     case WM_LBUTTONUP:
       if (HotButton >= 1 && HotButton <= w->CaptionButtons.count() && w->ShowCaption)
         DoCaptionButton(i, HotButton);
       break;
     case WM_LBUTTONDBLCLK:
-      if (GET_Y_LPARAM(lParam) <= w->CaptionHeight && w->Resizable)
+      if ((!w->Adopted.on || onStrip) && GET_Y_LPARAM(at) <= w->CaptionHeight && w->Resizable)
         if (const int k = FindMaxButton(i)) DoCaptionButton(i, k);
       break;
     case WM_MOUSEHOVER: w->MouseTracking = true; break;
     case WM_MOUSELEAVE: OnLeave(i); break;
     case WM_DRAWITEM: {
+      if (!lParam) break;
       const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       DispatchDrawItem(i, item);
       break;
     }
     case WM_NOTIFY: {
+      if (!lParam) break;
       const NMHDR header = *reinterpret_cast<const NMHDR*>(lParam);
       if (IsTreeExpansion(static_cast<int>(header.code)))
         ::InvalidateRect(header.hwndFrom, nullptr, TRUE);
@@ -177,19 +211,28 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       if (AnswerColourMessage(*w, message, wParam, lParam, brush)) return brush;
       break;
     }
+    case WM_PARENTNOTIFY:
+      // In an adopted window a control made after the window was skinned
+      // is skinned as it appears (a window made for the engine skins its
+      // late controls itself, with SkinChildren).
+      if (w->Adopted.on && LOWORD(wParam) == WM_CREATE && lParam) {
+        TakeLateChild(*this, i, window, reinterpret_cast<HWND>(lParam));
+        ::PostMessageA(window, LateChildMessage(), 0, lParam);
+      }
+      break;
     case WM_ACTIVATEAPP:
       if (wParam == FALSE)
         if (DeactivationHandler onDeactivated = GetDeactivationHandler()) onDeactivated();
       break;
     case WM_QUIT: platform::ShutdownGdiplus(); break;
   }
+  if (!forwardMouse) return 0;
   return forward();
 }
 
 void SkinEngine::OnHover(int i, HWND window, LPARAM lParam) {
   SkinnedWindow* w = WindowRecord(i);
-  RECT client;
-  ::GetClientRect(window, &client);
+  const RECT client = FrameRect(*w);
   if (!w->MouseTracking) {
     TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, window, 1};
     ::TrackMouseEvent(&track);
@@ -244,8 +287,7 @@ void SkinEngine::OnFadeTick(int i, HWND window) {
 void SkinEngine::OnPress(int i, LPARAM lParam) {
   SkinnedWindow* w = WindowRecord(i);
   HWND window = w->Hwnd;
-  RECT client;
-  ::GetClientRect(window, &client);
+  const RECT client = FrameRect(*w);
   w->FadeIn.button = 0;
   if (!w->ShowCaption) return;
   if (!w->Maximised && !w->Minimised) OnFrameButtonDown(i, lParam, client);

@@ -11,6 +11,9 @@
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/frame/adopted_children.h"
+#include "skin/frame/adopted_frame.h"
+#include "skin/frame/frame_space.h"
 
 namespace skin {
 namespace {
@@ -62,6 +65,9 @@ bool SkinEngine::SkinWindow(HWND window, const SkinWindowOptions& o) {
   RECT client;
   ::GetClientRect(window, &client);
   FrameMargin = 3;
+  // A window with a platform caption or border of its own gives them up for
+  // the engine's strips; one made borderless for the engine is all frame.
+  const bool adopted = HasPlatformFrame(window);
 
   auto record = std::make_unique<SkinnedWindow>();
   SkinnedWindow& w = *record;
@@ -72,7 +78,8 @@ bool SkinEngine::SkinWindow(HWND window, const SkinWindowOptions& o) {
   w.MinButtonWanted = (style & WS_MINIMIZEBOX) != 0;
   w.MaxButtonWanted = (style & WS_MAXIMIZEBOX) != 0;
   w.ShowCaption = o.showCaption.value_or(true);
-  w.Resizable = o.resizable.value_or(true);
+  // An adopted window stays as resizable as its own frame made it.
+  w.Resizable = o.resizable.value_or(adopted ? (style & WS_THICKFRAME) != 0 : true);
   w.ShowTitle = o.showTitle.value_or(true);
   w.CaptionGloss = o.captionGloss.value_or(false);
   w.BackMode = o.mode.value_or(Module.BackgroundMode);
@@ -99,6 +106,7 @@ bool SkinEngine::SkinWindow(HWND window, const SkinWindowOptions& o) {
   w.ButtonsTop = 0;
 
   ::SetWindowLongA(window, GWL_STYLE, style | WS_SYSMENU);
+  if (adopted) RemovePlatformFrame(window);
 
   SkinnedWindows().push_back(std::move(record));
   const int i = WindowCount();
@@ -119,20 +127,31 @@ bool SkinEngine::SkinWindow(HWND window, const SkinWindowOptions& o) {
   }
 
   SkinEveryFamily(i, window);
+  // A window the engine did not make holds its controls in child dialogs
+  // and views too.
+  if (adopted) TakeChildContainers(*this, i, window);
 
   w.Dirty = true;
   w.OldWndProc = ReplaceWindowProc(window, FrameProcEntry);
   SetHandleProp(window, prop::Hw_hProc, w.OldWndProc);
   SetIntProp(window, prop::Hw_lbID, i);
+  if (adopted) {
+    // The frame procedure answers the new non-client area from now on.
+    w.Adopted.on = true;
+    w.Adopted.insets = AdoptedInsets(w.CaptionHeight, w.ShowCaption, w.StatusHeight, FrameMargin);
+    LayOutAdoptedWindow(w, SIZE{client.right, client.bottom});
+    // (The new position went through the window's procedure: it may be gone.)
+    if (WindowRecord(i) != &w) return true;
+    LayoutCaptionButtons(i);
+    if (w.StatusHeight > 0) LayoutStatusBar(i);
+  }
   return true;
 }
 
 void SkinEngine::LayoutCaptionButtons(int i) {
   SkinnedWindow* w = WindowRecord(i);
   if (!w || !w->Hwnd) return;
-  RECT client;
-  ::GetClientRect(w->Hwnd, &client);
-  w->ButtonsLeft = client.right - w->ButtonsWidth + 1;
+  w->ButtonsLeft = FrameSize(*w).cx - w->ButtonsWidth + 1;
   w->ButtonsHeight = kStripHeight;
   const float x0 = static_cast<float>(w->ButtonsLeft + 2);
   const float y0 = static_cast<float>(w->ButtonsTop + 1);

@@ -8,6 +8,7 @@
 #include "skin/engine/module_state.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/frame/frame_space.h"
 #include "skin/frame/status_bar.h"
 
 namespace skin {
@@ -66,7 +67,7 @@ void SkinEngine::DrawStatusBar(int i, graphics::Graphics* into, std::optional<in
     DrawStatusPanel(g, look);
     g.Flush(Gdiplus::FlushIntentionSync);
   }
-  platform::WindowDC screen = ChildExcludedDC(w->Hwnd);
+  platform::WindowDC screen = FrameScreenDC(*w, true);
   ::BitBlt(screen.get(), shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
            w->FrameDC.get(), shown.left, shown.top, SRCCOPY);
 }

@@ -6,6 +6,7 @@
 
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/frame/frame_space.h"
 #include "skin/frame/status_bar.h"
 
 namespace skin {
@@ -54,8 +55,8 @@ RECT VisiblePanelPart(const IntRect& panel, const IntRect& strip) {
 void SkinEngine::SetStatusBar(int i, int height, std::optional<std::vector<StatusPanel>> panels) {
   SkinnedWindow* w = WindowRecord(i);
   if (!w) return;
-  RECT client{};
-  ::GetClientRect(w->Hwnd, &client);
+  const SIZE frame = FrameSize(*w);
+  const RECT client{0, 0, frame.cx, frame.cy};
   w->StatusHeight = height;
   w->StatusRect = StatusStripRect(client.right, client.bottom, FrameMargin, height);
   w->StatusPanels.clear();
@@ -72,8 +73,8 @@ void SkinEngine::SetStatusBar(int i, int height, std::optional<std::vector<Statu
 void SkinEngine::LayoutStatusBar(int i) {
   SkinnedWindow* w = WindowRecord(i);
   if (!w) return;
-  RECT client{};
-  ::GetClientRect(w->Hwnd, &client);
+  const SIZE frame = FrameSize(*w);
+  const RECT client{0, 0, frame.cx, frame.cy};
   w->StatusRect = StatusStripRect(client.right, client.bottom, FrameMargin, w->StatusHeight);
   StoreRects(
       *w, StatusPanelLayout(w->StatusRect, client.right, FrameMargin, WidthsOf(w->StatusPanels)));

@@ -11,6 +11,7 @@
 #include "graphics/solid_fill.h"
 #include "graphics/status.h"
 #include "platform/handles.h"
+#include "skin/frame/frame_space.h"
 
 namespace frame_test {
 namespace {
@@ -113,9 +114,8 @@ void SwallowFrameCommands(bool on) { g_swallow = on; }
 testing_support::Pixels FramePixels(int i) {
   skin::SkinnedWindow* w = skin::WindowRecord(i);
   if (!w || !w->FrameDC) return {};
-  RECT client;
-  ::GetClientRect(w->Hwnd, &client);
-  return testing_support::CaptureDC(w->FrameDC.get(), 0, 0, client.right, client.bottom);
+  const SIZE size = skin::FrameSize(*w);
+  return testing_support::CaptureDC(w->FrameDC.get(), 0, 0, size.cx, size.cy);
 }
 
 std::vector<uint8_t> SolidPng(int width, int height, COLORREF colour) {
