@@ -8,6 +8,7 @@
 #include <string>
 
 #include "examples/gallery/gallery_controls.h"
+#include "examples/gallery/gallery_dialogs.h"
 #include "examples/gallery/gallery_form.h"
 #include "examples/gallery/gallery_pictures.h"
 #include "examples/gallery/gallery_ranges.h"
@@ -45,6 +46,7 @@ LRESULT CALLBACK GalleryProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       if (HIWORD(wParam) == BN_CLICKED && lParam) ShowClicked(reinterpret_cast<HWND>(lParam));
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kSampleId && g_engine)
         OpenSampleWindow(*g_engine, g_font);
+      if (HIWORD(wParam) == BN_CLICKED) OpenDialogOf(LOWORD(wParam), window);
       return 0;
     case WM_TIMER:
       if (wParam == kPulseTimer) StepPulse(g_ranges);
@@ -120,7 +122,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     gallery::g_controls = gallery::CreateGalleryControls(window, font.get());
     gallery::g_form = gallery::CreateClassForm(window, font.get(), 600, 56, 24, 320, 952);
     gallery::g_ranges = gallery::CreateRangeControls(window, font.get(), 24, 596, 952);
+    gallery::CreateDialogButtons(window, font.get(), 444, 727, 100);
     gallery::SkinGallery(engine, window);
+    // The platform's dialogs it opens, skinned as they come.
+    engine.SkinThreadDialogs();
     ::ShowWindow(window, SW_SHOW);
     ::UpdateWindow(window);
     MSG msg;

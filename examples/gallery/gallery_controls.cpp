@@ -43,7 +43,7 @@ GalleryControls CreateGalleryControls(HWND window, HFONT font) {
   c.photos = Make(c.panel, "BUTTON", "照片", BS_PUSHBUTTON, 160, 16, 96, 72, kPhotosId, font);
   c.favourite = Make(c.panel, "BUTTON", "", BS_PUSHBUTTON, 14, 72, 40, 40, kFavouriteId, font);
 
-  c.note = Make(window, "STATIC", "把鼠标移到按钮上，再点一下试试。", SS_LEFT, 24, 728, 952, 24,
+  c.note = Make(window, "STATIC", "把鼠标移到按钮上，再点一下试试。", SS_LEFT, 24, 728, 408, 24,
                 kNoteId, font);
   return c;
 }

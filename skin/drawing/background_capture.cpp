@@ -215,11 +215,19 @@ void PaintVeiledBackground(HWND control, HDC dc) {
   ::BitBlt(dc, 0, 0, client.right, client.bottom, surface.get(), 0, 0, SRCCOPY);
 }
 
-HDC ChildExcludedDC(HWND window, HDC dc) {
+namespace {
+
+bool IsGroupBox(HWND child) {
+  return GetClassText(child) == "Button" &&
+         (::GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+HDC ExcludeChildren(HWND window, HDC dc, bool keepGroupBoxes) {
   if (!dc) return dc;
   for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
     if (!(::GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) continue;
     if (::GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) continue;
+    if (keepGroupBoxes && IsGroupBox(child)) continue;
     RECT r;
     ::GetWindowRect(child, &r);
     ::MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
@@ -238,6 +246,12 @@ HDC ChildExcludedDC(HWND window, HDC dc) {
   }
   return dc;
 }
+
+}  // namespace
+
+HDC ChildExcludedDC(HWND window, HDC dc) { return ExcludeChildren(window, dc, false); }
+
+HDC SolidChildExcludedDC(HWND window, HDC dc) { return ExcludeChildren(window, dc, true); }
 
 platform::WindowDC ChildExcludedDC(HWND window) {
   platform::WindowDC dc(window);

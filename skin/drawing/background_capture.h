@@ -60,6 +60,9 @@ void PaintVeiledBackground(HWND control, HDC dc);
 // Clips every visible direct child without WS_EX_TRANSPARENT out of `dc`
 // (a DC of `window`), by its window region when it has one, and returns it.
 HDC ChildExcludedDC(HWND window, HDC dc);
+// The same, but children that draw only lines over their parent's ground
+// (group boxes) are left in: the ground shows through them.
+HDC SolidChildExcludedDC(HWND window, HDC dc);
 // The same on the window's own DC.
 platform::WindowDC ChildExcludedDC(HWND window);
 

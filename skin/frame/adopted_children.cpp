@@ -15,12 +15,13 @@ namespace {
 // Controls whose children are parts of themselves, never containers.
 bool OwnsItsChildren(const std::string& cls) {
   static const std::set<std::string> kParts = {
-      "ComboBox",          "ComboLBox",         "Edit",          "ListBox",
-      "SysListView32",     "SysTreeView32",     "SysHeader32",   "SysDateTimePick32",
-      "SysIPAddress32",    "msctls_updown32",   "msctls_trackbar32", "msctls_progress32",
-      "SysTabControl32",   "ScrollBar",         "Button",        "Static",
-      "ToolbarWindow32",   "tooltips_class32",  "SysMonthCal32", "RichEdit20A",
-      "RichEdit20W"};
+      "ComboBox",        "ComboLBox",         "Edit",
+      "ListBox",         "SysListView32",     "SysTreeView32",
+      "SysHeader32",     "SysDateTimePick32", "SysIPAddress32",
+      "msctls_updown32", "msctls_trackbar32", "msctls_progress32",
+      "SysTabControl32", "ScrollBar",         "Button",
+      "Static",          "ToolbarWindow32",   "tooltips_class32",
+      "SysMonthCal32",   "RichEdit20A",       "RichEdit20W"};
   return kParts.count(cls) != 0;
 }
 

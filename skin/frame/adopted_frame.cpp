@@ -50,8 +50,8 @@ void LayOutAdoptedWindow(const SkinnedWindow& w, SIZE clientSize) {
   RECT bounds{};
   ::GetWindowRect(w.Hwnd, &bounds);
   const RECT& in = w.Adopted.insets;
-  ::SetWindowPos(w.Hwnd, nullptr, bounds.left, bounds.top,
-                 clientSize.cx + in.left + in.right, clientSize.cy + in.top + in.bottom,
+  ::SetWindowPos(w.Hwnd, nullptr, bounds.left, bounds.top, clientSize.cx + in.left + in.right,
+                 clientSize.cy + in.top + in.bottom,
                  SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 

@@ -102,8 +102,8 @@ void SkinEngine::OnAdoptedNcPaint(int i, HWND window) {
     RenderFrame(i);
     w = WindowRecord(i);
     if (!w || w->Hwnd != window) return;
-    // The client area's background is new too.
-    ::InvalidateRect(window, nullptr, TRUE);
+    // The client area's background is new too, and what stands on it.
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
   ShowStrips(*w);
 }

@@ -287,7 +287,8 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
     }
     // An adopted window's client area shows the new frame under its own
     // painting, at its next paint.
-    if (w->Adopted.on) ::InvalidateRect(window, nullptr, TRUE);
+    if (w->Adopted.on)
+      ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     // Skinned children standing on the window repaint over the new frame.
     if (!Module.FirstSizePending) RefreshChildrenOnFrame(*w);
   }
@@ -303,9 +304,14 @@ void SkinEngine::PresentFrame(int i, HDC dc) {
   ::GetWindowRect(w->Hwnd, &bounds);
   // The DC is the client area's: an adopted window's sits inside the frame.
   // There the frame is the ground the window paints on, as its own erasing
-  // was: children that draw only their lines (group boxes) show it too.
+  // was: children that draw only their lines (group boxes) show it too, and
+  // a child that asks for its parent's ground (a transparent toolbar) gets
+  // it through its own DC.
   const POINT at = ClientOriginInFrame(*w);
-  if (!w->Adopted.on) ChildExcludedDC(w->Hwnd, dc);
+  if (!w->Adopted.on)
+    ChildExcludedDC(w->Hwnd, dc);
+  else if (::WindowFromDC(dc) == w->Hwnd)
+    SolidChildExcludedDC(w->Hwnd, dc);
   ::BitBlt(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top, w->FrameDC.get(), at.x,
            at.y, SRCCOPY);
 }

@@ -231,6 +231,52 @@ TEST_F(Gallery, TheSampleWindowOpensWithTheEnginesLooks) {
 
 }  // namespace
 
+// Each button of the dialog row opens its dialog skinned: the engine's frame
+// instead of the platform's, its controls taken; Cancel by the pointer ends it.
+TEST_F(Gallery, TheDialogButtonsOpenSkinnedDialogs) {
+  for (const char* caption : {"打开文件…", "颜色…", "字体…", "消息框…", "属性页…"}) {
+    HWND button = ChildWithText(window_, caption);
+    ASSERT_NE(button, nullptr) << caption;
+    EXPECT_EQ(Prop(button, "Hw_FuID"), 1) << caption;
+    RECT r;
+    ::GetWindowRect(button, &r);
+    ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    testing_support::PumpFor(100);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, click, sizeof(INPUT));
+    HWND dialog = nullptr;
+    for (int i = 0; i < 100 && !dialog; ++i) {
+      testing_support::PumpFor(50);
+      dialog = testing_support::FindTopWindow(pi_.dwProcessId, "#32770", true);
+    }
+    ASSERT_NE(dialog, nullptr) << caption << " opened nothing";
+    testing_support::PumpFor(500);
+    EXPECT_GE(Prop(dialog, "Hw_lbID"), 2) << caption << " is not skinned";
+    EXPECT_EQ(::GetWindowLongA(dialog, GWL_STYLE) & WS_CAPTION, 0) << caption;
+    HWND cancel = ::GetDlgItem(dialog, IDCANCEL);
+    ASSERT_NE(cancel, nullptr) << caption;
+    EXPECT_GE(Prop(cancel, "Hw_FuID"), 2) << caption << ": Cancel is not skinned";
+    // Two of them as a person sees them, once painted (the gallery paints
+    // slowly while its progress bars pulse).
+    if (::GetDlgCtrlID(button) == 202 || ::GetDlgCtrlID(button) == 205) {
+      testing_support::PumpFor(1500);
+      testing_support::CaptureShown(
+          dialog, "gallery-dialog-" + std::to_string(::GetDlgCtrlID(button)) + ".png");
+    }
+    ::GetWindowRect(cancel, &r);
+    ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    testing_support::PumpFor(100);
+    ::SendInput(2, click, sizeof(INPUT));
+    for (int i = 0; i < 100 && ::IsWindowVisible(dialog); ++i) testing_support::PumpFor(50);
+    EXPECT_FALSE(::IsWindowVisible(dialog)) << caption << " stayed open";
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    testing_support::PumpFor(200);
+  }
+}
+
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (argc > 1) g_galleryPath = argv[1];

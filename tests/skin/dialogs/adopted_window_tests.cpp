@@ -84,8 +84,8 @@ class AdoptedWindow : public frame_test::FrameTest {
   }
   HWND MakeModeless() {
     dialog_ = ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr),
-                                           reinterpret_cast<LPCDLGTEMPLATEA>(form_.data()),
-                                           nullptr, FormProc, 0);
+                                           reinterpret_cast<LPCDLGTEMPLATEA>(form_.data()), nullptr,
+                                           FormProc, 0);
     return dialog_;
   }
   std::vector<WORD> form_;
@@ -281,12 +281,12 @@ TEST_F(AdoptedWindow, ItsOwnPaintingRunsOncePerPaintOverTheBackgroundUnderTheStr
   const POINT at = skin::ClientOriginInFrame(Record(i));
   // Left half: the window's own red. Right half: the frame's background,
   // never the class's green. The strip above: the engine's, pixel for pixel.
-  EXPECT_TRUE(frame_test::Near(shown.at(at.x + client.right / 4, at.y + client.bottom / 2),
-                               kPaintRed, 2));
+  EXPECT_TRUE(
+      frame_test::Near(shown.at(at.x + client.right / 4, at.y + client.bottom / 2), kPaintRed, 2));
   const COLORREF right = shown.at(at.x + client.right * 3 / 4, at.y + client.bottom / 2);
   EXPECT_GT(testing_support::ColourDistance(right, kClassGreen), 60);
-  EXPECT_TRUE(frame_test::Near(right, frame.at(at.x + client.right * 3 / 4, at.y + client.bottom / 2),
-                               2));
+  EXPECT_TRUE(
+      frame_test::Near(right, frame.at(at.x + client.right * 3 / 4, at.y + client.bottom / 2), 2));
   int stripDiffers = 0;
   for (int y = 0; y < at.y; ++y)
     for (int x = 6; x < Record(i).ButtonsLeft - 2; ++x)
@@ -357,7 +357,8 @@ TEST_F(AdoptedWindow, MovesByTheStripAndResizesOnlyWhereItWasResizable) {
     // the window was resizable.
     g_own = OwnPainting{};
     dialog_test::ClickAt(POINT{moved.right - 2, (moved.top + moved.bottom) / 2});
-    EXPECT_EQ(g_own.sizing, resizable ? (SC_SIZE | WMSZ_RIGHT) : 0) << "style " << std::hex << style;
+    EXPECT_EQ(g_own.sizing, resizable ? (SC_SIZE | WMSZ_RIGHT) : 0)
+        << "style " << std::hex << style;
     ::DestroyWindow(window);
     frame_test::DrainMessages();
   }

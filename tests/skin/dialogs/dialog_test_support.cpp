@@ -221,8 +221,8 @@ std::vector<HWND> VisibleDescendants(HWND window) {
 
 std::vector<HWND> StandardControls(HWND window) {
   static const std::set<std::string> kFamilies = {
-      "Button",           "Edit",               "ComboBox",          "ListBox",
-      "SysListView32",    "SysTreeView32",      "msctls_trackbar32", "msctls_progress32",
+      "Button",         "Edit",          "ComboBox",          "ListBox",
+      "SysListView32",  "SysTreeView32", "msctls_trackbar32", "msctls_progress32",
       "msctls_updown32"};
   std::vector<HWND> found;
   for (HWND c : VisibleDescendants(window)) {

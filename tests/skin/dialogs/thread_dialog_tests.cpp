@@ -37,8 +37,9 @@ class ThreadDialogs : public frame_test::FrameTest {
     Engine().SetOptions(true, 150);
     // Greys and dull blues only: every saturated colour on a skinned dialog
     // is the dialog's own.
-    Engine().SetTheme({}, frame_test::QuadrantPng(200, 150, RGB(70, 80, 100), RGB(90, 90, 110),
-                                                  RGB(60, 70, 80), RGB(100, 100, 120)),
+    Engine().SetTheme({},
+                      frame_test::QuadrantPng(200, 150, RGB(70, 80, 100), RGB(90, 90, 110),
+                                              RGB(60, 70, 80), RGB(100, 100, 120)),
                       0x504030, {}, 3);
   }
   void TearDown() override {
@@ -58,7 +59,8 @@ void CancelByRound(HWND dialog, int round) {
     testing_support::PumpFor(300);
   } else {
     // Left to the dialog's own loop, which turns Esc into Cancel.
-    dialog_test::QueueKeys({round == 1 ? std::vector<WORD>{VK_ESCAPE} : std::vector<WORD>{VK_MENU, VK_F4}});
+    dialog_test::QueueKeys(
+        {round == 1 ? std::vector<WORD>{VK_ESCAPE} : std::vector<WORD>{VK_MENU, VK_F4}});
   }
 }
 
@@ -127,8 +129,7 @@ void ExpectTypingReaches(HWND edit, const std::string& name) {
 // A side-by-side picture of the dialog unskinned and skinned, for people.
 void SaveSideBySide(const Pixels& plain, const Pixels& skinned, const std::string& name) {
   if (plain.empty() || skinned.empty()) return;
-  Pixels both(plain.width() + skinned.width() + 8,
-              std::max(plain.height(), skinned.height()));
+  Pixels both(plain.width() + skinned.width() + 8, std::max(plain.height(), skinned.height()));
   for (int y = 0; y < both.height(); ++y)
     for (int x = 0; x < both.width(); ++x) {
       uint32_t v = 0xFF000000;
@@ -154,15 +155,19 @@ void RoundsOf(const std::string& name, const std::function<void()>& open,
   ASSERT_TRUE(Engine().SkinThreadDialogs());
   for (int round = 0; round < 3; ++round) {
     HWND seen = nullptr;
-    ASSERT_TRUE(WhileModal(open, [&](HWND d) {
-      seen = d;
-      // As a person sees it once; the other rounds check what it is made of.
-      if (round == 0) skinned = testing_support::CaptureShown(d, name + "_skinned.png");
-      else testing_support::PumpFor(100);
-      ExpectSkinned(d, name, round == 0 ? skinned : Pixels());
-      if (look) look(d, round);
-      CancelByRound(d, round);
-    })) << name << " round " << round;
+    ASSERT_TRUE(WhileModal(open,
+                           [&](HWND d) {
+                             seen = d;
+                             // As a person sees it once; the other rounds check what it is made of.
+                             if (round == 0)
+                               skinned = testing_support::CaptureShown(d, name + "_skinned.png");
+                             else
+                               testing_support::PumpFor(100);
+                             ExpectSkinned(d, name, round == 0 ? skinned : Pixels());
+                             if (look) look(d, round);
+                             CancelByRound(d, round);
+                           }))
+        << name << " round " << round;
     EXPECT_TRUE(cancelled()) << name << " round " << round << " did not end as cancelled";
     EXPECT_FALSE(::IsWindow(seen)) << name << " round " << round << " left the dialog open";
   }
@@ -303,9 +308,9 @@ TEST_F(ThreadDialogs, PropertySheetPagesAreSkinnedToo) {
         dialog_test::ClickAt(at);
         testing_support::PumpFor(200);
         ASSERT_EQ(TabCtrl_GetCurSel(tabs), 1);
-        ExpectSkinned(d, "the second page",
-                      round == 0 ? testing_support::CaptureShown(d, "property_sheet_page_2.png")
-                                 : Pixels());
+        ExpectSkinned(
+            d, "the second page",
+            round == 0 ? testing_support::CaptureShown(d, "property_sheet_page_2.png") : Pixels());
       });
 }
 
