@@ -30,6 +30,17 @@
 // is not itself a skinned top-level window, a skinned control or container
 // included (its Hw_lbID is a list position, not a window number).
 //
+// Adopted windows: SkinWindow on a window with a platform caption, border or
+// edge removes them and keeps strips of its own around the client area (the
+// caption strip above, margins of FrameMargin at the sides and below, the
+// status strip at the bottom); the client area keeps its size and its
+// children their places, the window grows. Such a window paints its own
+// client area over the frame's background, resizes only if it had a thick
+// frame, and has its child dialogs, views and later children skinned as
+// containers and controls. Its frame operations work in window coordinates
+// (the frame is the whole window); a borderless window's frame is its
+// client area, as always.
+//
 // Child controls: SkinImageButton and SkinStateImageButton answer false, and
 // SkinChildren does nothing, for a control that another family (or another
 // window) has registered already: it runs that family's procedure under the
