@@ -33,8 +33,8 @@ void PushWords(std::vector<WORD>& out, std::initializer_list<WORD> words) {
 std::vector<WORD> PageTemplate(const std::vector<PageItem>& items) {
   std::vector<WORD> t;
   const DWORD style = DS_CONTROL | WS_CHILD | DS_SETFONT;
-  PushWords(t, {LOWORD(style), HIWORD(style), 0, 0, static_cast<WORD>(items.size()), 0, 0, 210,
-                120, 0, 0});
+  PushWords(t, {LOWORD(style), HIWORD(style), 0, 0, static_cast<WORD>(items.size()), 0, 0, 210, 120,
+                0, 0});
   PushText(t, "");
   t.push_back(9);
   PushText(t, "宋体");
@@ -98,10 +98,9 @@ void CreateDialogButtons(HWND window, HFONT font, int x, int y, int width) {
                   {"消息框…", kMessageBoxId},
                   {"属性页…", kPropertySheetId}};
   for (const auto& b : kButtons) {
-    HWND button = ::CreateWindowExA(0, "BUTTON", b.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x,
-                                    y, width, 26, window,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)),
-                                    ::GetModuleHandleA(nullptr), nullptr);
+    HWND button = ::CreateWindowExA(
+        0, "BUTTON", b.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, y, width, 26, window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)), ::GetModuleHandleA(nullptr), nullptr);
     ::SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     x += width + 6;
   }

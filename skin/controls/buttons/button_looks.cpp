@@ -36,6 +36,9 @@ void DrawCaption(graphics::Graphics& g, const ButtonLook& look, const graphics::
   format.SetStringFormatAlign(align == TextAlign::Centre ? Gdiplus::StringAlignmentCenter
                                                          : Gdiplus::StringAlignmentNear);
   format.SetStringFormatLineAlign(Gdiplus::StringAlignmentCenter);
+  // "&O" marks the access key: not drawn, as Windows draws captions until
+  // keyboard cues are asked for; "&&" is an ampersand.
+  format.SetStringFormatHotkeyPrefix(Gdiplus::HotkeyPrefixHide);
   graphics::SolidFill ink;
   ink.CreateSolidFill(MakeArgb(look.textColour, 255));
   g.DrawString(look.caption, font, layout, &format, ink);

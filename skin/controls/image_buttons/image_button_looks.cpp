@@ -56,6 +56,7 @@ void DrawText(graphics::Graphics& g, const ButtonLook& text, const graphics::Rec
   format.SetStringFormatAlign(align);
   format.SetStringFormatLineAlign(lineAlign);
   if (ellipsis) format.SetStringFormatTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
+  format.SetStringFormatHotkeyPrefix(Gdiplus::HotkeyPrefixHide);  // "&O": an access key
   graphics::SolidFill ink;
   ink.CreateSolidFill(MakeArgb(text.textColour, 255));
   g.DrawString(text.caption, font, layout, &format, ink);
