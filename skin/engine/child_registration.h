@@ -14,6 +14,12 @@
 
 namespace skin {
 
+// The window number and list position a control's properties give.
+inline int ChildWindowNumber(HWND control) {
+  return static_cast<int>(GetIntProp(control, prop::Hw_FuID));
+}
+inline int ChildIndex(HWND control) { return static_cast<int>(GetIntProp(control, prop::Hw_lbID)); }
+
 // Index of the record of `control` in the list, 0 if none.
 template <typename Record>
 int FindChild(const ChildList<Record>& list, HWND control) {

@@ -1,0 +1,42 @@
+#include "skin/controls/ranges/range_family.h"
+
+#include "skin/engine/properties.h"
+
+namespace skin {
+namespace {
+
+LRESULT OnPaint(void (*paint)(HWND), HWND control, WPARAM wParam, LPARAM lParam) {
+  {
+    platform::PaintScope scope(control);
+    paint(control);
+  }
+  return ::DefWindowProcA(control, WM_PAINT, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT ForwardRange(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ForwardMessage(prop::Hw_hProc, control, message, wParam, lParam);
+}
+
+LRESULT OnRangeMessage(void (*paint)(HWND), HWND control, UINT message, WPARAM wParam,
+                       LPARAM lParam) {
+  switch (message) {
+    case WM_MOVE: paint(control); break;
+    case WM_PAINT: return OnPaint(paint, control, wParam, lParam);
+    case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;
+    case WM_NCPAINT: paint(control); return 1;
+  }
+  return ForwardRange(control, message, wParam, lParam);
+}
+
+RangeGeometry GeometryOf(HWND control) {
+  RECT bounds{};
+  ::GetWindowRect(control, &bounds);
+  RangeGeometry g;
+  g.width = bounds.right - bounds.left;
+  g.height = bounds.bottom - bounds.top;
+  return g;
+}
+
+}  // namespace skin
