@@ -1,5 +1,5 @@
-// Taking a child control into one of its window's family lists: written once
-// for every family.
+// Taking a child control into one of its window's family lists, and the way
+// back from the control to its record: written once for every family.
 #pragma once
 
 #include <windows.h>
@@ -14,11 +14,34 @@
 
 namespace skin {
 
-// The window number and list position a control's properties give.
-inline int ChildWindowNumber(HWND control) {
-  return static_cast<int>(GetIntProp(control, prop::Hw_FuID));
+// The properties that tie a registered control to its record: the record's
+// position in its list, the window number and the procedure the control ran
+// before.
+struct ChildKeys {
+  const char* index;
+  const char* windowNumber;
+  const char* savedProc;
+};
+// Every family's but the transparent children's, which chain under keys of
+// their own so that a container can stand in front of one.
+inline constexpr ChildKeys kFamilyKeys{prop::Hw_lbID, prop::Hw_FuID, prop::Hw_hProc};
+inline constexpr ChildKeys kTransparentKeys{prop::Kj_lbID, prop::Kj_FuID, prop::Kj_hProc};
+
+template <typename Record>
+constexpr const ChildKeys& KeysOf() {
+  if constexpr (std::is_same_v<Record, TransparentChildRecord>)
+    return kTransparentKeys;
+  else
+    return kFamilyKeys;
 }
-inline int ChildIndex(HWND control) { return static_cast<int>(GetIntProp(control, prop::Hw_lbID)); }
+
+// The window number and list position a control's properties give.
+inline int ChildWindowNumber(HWND control, const ChildKeys& keys = kFamilyKeys) {
+  return static_cast<int>(GetIntProp(control, keys.windowNumber));
+}
+inline int ChildIndex(HWND control, const ChildKeys& keys = kFamilyKeys) {
+  return static_cast<int>(GetIntProp(control, keys.index));
+}
 
 // Index of the record of `control` in the list, 0 if none.
 template <typename Record>
@@ -36,7 +59,7 @@ inline bool RunsProcedure(HWND control, WNDPROC procedure) {
 }
 
 // Registers record.hwnd in `list` of window number `windowNumber` and
-// subclasses it with `procedure`: the single empty record is reused, else one
+// subclasses it with `procedure`: the first free record is taken, else one
 // is appended; then Hw_lbID, Hw_FuID and Hw_hProc are set, in that order, all
 // before the new procedure can see a message. Returns the record's index, or
 // 0 (nothing changed) when the control is already registered.
@@ -55,16 +78,17 @@ int RegisterChild(ChildList<Record>& list, int windowNumber, Record record, WNDP
 }
 
 // The record of a subclassed control of family list `List` (a member of
-// SkinnedWindow), found through the control's Hw_FuID and Hw_lbID and checked
-// against it: null when the properties do not lead back to the control.
+// SkinnedWindow), found through the control's properties and checked
+// against it: null when they do not lead back to the control.
 // Look it up again after anything that can re-enter (forwarding, sending).
 template <auto List>
 auto* RecordOf(HWND control) {
   using Record =
       typename std::remove_reference_t<decltype(std::declval<SkinnedWindow&>().*List)>::value_type;
+  const ChildKeys& keys = KeysOf<Record>();
   Record* found = nullptr;
-  if (SkinnedWindow* w = WindowRecord(static_cast<int>(GetIntProp(control, prop::Hw_FuID)))) {
-    Record* r = (w->*List).find(static_cast<int>(GetIntProp(control, prop::Hw_lbID)));
+  if (SkinnedWindow* w = WindowRecord(ChildWindowNumber(control, keys))) {
+    Record* r = (w->*List).find(ChildIndex(control, keys));
     if (r && r->hwnd == control) found = r;
   }
   return found;

@@ -6,6 +6,7 @@
 #include "skin/controls/buttons/buttons.h"
 #include "skin/controls/containers/containers.h"
 #include "skin/drawing/colour_messages.h"
+#include "skin/engine/child_families.h"
 #include "skin/engine/child_registration.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/properties.h"
@@ -94,6 +95,7 @@ LRESULT CALLBACK ContainerWndProc(HWND container, UINT message, WPARAM wParam, L
         if (AnswerColourMessage(*w, message, wParam, lParam, brush)) return brush;
       }
       break;
+    case WM_NCDESTROY: return OnChildNcDestroy(ContainerWndProc, container, wParam, lParam);
   }
   return Forward(container, message, wParam, lParam);
 }

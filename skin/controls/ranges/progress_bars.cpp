@@ -44,7 +44,7 @@ int FindProgressBar(int i, HWND control) {
 LRESULT CALLBACK ProgressWndProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!RecordOf<&SkinnedWindow::ProgressBars>(control))
     return ForwardRange(control, message, wParam, lParam);
-  return OnRangeMessage(Paint, control, message, wParam, lParam);
+  return OnRangeMessage(ProgressWndProc, Paint, control, message, wParam, lParam);
 }
 
 void PaintProgressBar(int i, int index) {

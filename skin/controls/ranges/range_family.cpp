@@ -1,5 +1,6 @@
 #include "skin/controls/ranges/range_family.h"
 
+#include "skin/engine/child_families.h"
 #include "skin/engine/properties.h"
 
 namespace skin {
@@ -19,13 +20,14 @@ LRESULT ForwardRange(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   return ForwardMessage(prop::Hw_hProc, control, message, wParam, lParam);
 }
 
-LRESULT OnRangeMessage(void (*paint)(HWND), HWND control, UINT message, WPARAM wParam,
-                       LPARAM lParam) {
+LRESULT OnRangeMessage(WNDPROC procedure, void (*paint)(HWND), HWND control, UINT message,
+                       WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_MOVE: paint(control); break;
     case WM_PAINT: return OnPaint(paint, control, wParam, lParam);
     case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;
     case WM_NCPAINT: paint(control); return 1;
+    case WM_NCDESTROY: return OnChildNcDestroy(procedure, control, wParam, lParam);
   }
   return ForwardRange(control, message, wParam, lParam);
 }

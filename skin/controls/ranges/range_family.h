@@ -42,9 +42,10 @@ LRESULT ForwardRange(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The cases every range procedure handles alike, for a control with a
 // record: a move, a paint and the frame's paint draw it whole with
-// `paint`, and nothing is erased. Anything else is handed on.
-LRESULT OnRangeMessage(void (*paint)(HWND), HWND control, UINT message, WPARAM wParam,
-                       LPARAM lParam);
+// `paint`, nothing is erased, and its destruction goes to the family table
+// (`procedure` is the family's). Anything else is handed on.
+LRESULT OnRangeMessage(WNDPROC procedure, void (*paint)(HWND), HWND control, UINT message,
+                       WPARAM wParam, LPARAM lParam);
 
 // The control's window rectangle, where its look is drawn.
 struct RangeGeometry {

@@ -96,7 +96,7 @@ LRESULT CALLBACK TrackBarWndProc(HWND control, UINT message, WPARAM wParam, LPAR
     case WM_MOUSEMOVE: return OnMouseMove(control, wParam, lParam);
     case WM_MOUSELEAVE: return OnMouseLeave(control, wParam, lParam);
   }
-  return OnRangeMessage(Paint, control, message, wParam, lParam);
+  return OnRangeMessage(TrackBarWndProc, Paint, control, message, wParam, lParam);
 }
 
 void PaintTrackBar(int i, int index) {

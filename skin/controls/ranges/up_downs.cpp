@@ -78,7 +78,7 @@ LRESULT CALLBACK UpDownWndProc(HWND control, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP: return OnButton(control, message, wParam, lParam);
     case WM_MOUSELEAVE: return OnMouseLeave(control, wParam, lParam);
   }
-  return OnRangeMessage(Paint, control, message, wParam, lParam);
+  return OnRangeMessage(UpDownWndProc, Paint, control, message, wParam, lParam);
 }
 
 void PaintUpDown(int i, int index, std::optional<bool> hover, std::optional<bool> pressed,
