@@ -58,21 +58,44 @@ inline bool RunsProcedure(HWND control, WNDPROC procedure) {
   return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(control, GWLP_WNDPROC)) == procedure;
 }
 
+// True when the control carries a registration under `keys`, in this window
+// or another.
+inline bool CarriesRegistration(HWND control, const ChildKeys& keys) {
+  return GetIntProp(control, keys.windowNumber) != 0 ||
+         GetHandleProp<WNDPROC>(control, keys.savedProc) != nullptr;
+}
+
+// True when a family of Record may take the control: it is not in the list,
+// does not run `procedure`, and no family has registered it. A second
+// registration under the same keys would save the procedure the control runs
+// as its own predecessor and forward to itself until the stack overflows; a
+// transparent child under a family's procedure would be handed DCs the family
+// ignores. Only a container may stand in front of a transparent child (how
+// the transparent child's own children are skinned).
+template <typename Record>
+bool MayRegister(const ChildList<Record>& list, HWND control, WNDPROC procedure) {
+  if (!control || FindChild(list, control) || RunsProcedure(control, procedure)) return false;
+  if (CarriesRegistration(control, kFamilyKeys)) return false;
+  return std::is_same_v<Record, ContainerRecord> || !CarriesRegistration(control, kTransparentKeys);
+}
+
 // Registers record.hwnd in `list` of window number `windowNumber` and
 // subclasses it with `procedure`: the first free record is taken, else one
-// is appended; then Hw_lbID, Hw_FuID and Hw_hProc are set, in that order, all
-// before the new procedure can see a message. Returns the record's index, or
-// 0 (nothing changed) when the control is already registered.
+// is appended; then the record's index, window number and saved procedure
+// properties are set, in that order, all before the new procedure can see a
+// message. Returns the record's index, or 0 (nothing changed) when
+// MayRegister refuses the control.
 template <typename Record>
 int RegisterChild(ChildList<Record>& list, int windowNumber, Record record, WNDPROC procedure) {
   HWND control = record.hwnd;
-  if (!control || FindChild(list, control) || RunsProcedure(control, procedure)) return 0;
+  if (!MayRegister(list, control, procedure)) return 0;
+  const ChildKeys& keys = KeysOf<Record>();
   const WNDPROC previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(control, GWLP_WNDPROC));
   record.savedProc = previous;
   const int index = list.add(std::move(record));
-  SetIntProp(control, prop::Hw_lbID, index);
-  SetIntProp(control, prop::Hw_FuID, windowNumber);
-  SetHandleProp(control, prop::Hw_hProc, previous);
+  SetIntProp(control, keys.index, index);
+  SetIntProp(control, keys.windowNumber, windowNumber);
+  SetHandleProp(control, keys.savedProc, previous);
   ReplaceWindowProc(control, procedure);
   return index;
 }
