@@ -14,11 +14,8 @@ namespace {
 // The client rectangle `r` in the control's window coordinates, where the
 // background capture takes its rectangles: a border shifts it.
 RECT InWindow(HWND control, RECT r) {
-  RECT bounds{};
-  ::GetWindowRect(control, &bounds);
-  POINT origin{0, 0};
-  ::ClientToScreen(control, &origin);
-  ::OffsetRect(&r, origin.x - bounds.left, origin.y - bounds.top);
+  const RECT client = ClientAreaInWindow(control);
+  ::OffsetRect(&r, client.left, client.top);
   return r;
 }
 
