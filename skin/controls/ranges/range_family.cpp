@@ -1,5 +1,6 @@
 #include "skin/controls/ranges/range_family.h"
 
+#include "skin/drawing/background_capture.h"
 #include "skin/engine/child_families.h"
 #include "skin/engine/properties.h"
 
@@ -26,6 +27,7 @@ LRESULT OnRangeMessage(WNDPROC procedure, void (*paint)(HWND), HWND control, UIN
     case WM_MOVE: paint(control); break;
     case WM_PAINT: return OnPaint(paint, control, wParam, lParam);
     case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;
+    // The look covers the border: the platform draws none.
     case WM_NCPAINT: paint(control); return 1;
     case WM_NCDESTROY: return OnChildNcDestroy(procedure, control, wParam, lParam);
   }
@@ -35,9 +37,11 @@ LRESULT OnRangeMessage(WNDPROC procedure, void (*paint)(HWND), HWND control, UIN
 RangeGeometry GeometryOf(HWND control) {
   RECT bounds{};
   ::GetWindowRect(control, &bounds);
+  const RECT client = ClientAreaInWindow(control);
   RangeGeometry g;
   g.width = bounds.right - bounds.left;
   g.height = bounds.bottom - bounds.top;
+  g.client = POINT{client.left, client.top};
   return g;
 }
 

@@ -47,15 +47,19 @@ LRESULT ForwardRange(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT OnRangeMessage(WNDPROC procedure, void (*paint)(HWND), HWND control, UINT message,
                        WPARAM wParam, LPARAM lParam);
 
-// The control's window rectangle, where its look is drawn.
+// The control's window rectangle, where its look is drawn, and the top-left
+// of its client area in it (a border moves it): the control reports its
+// parts, and the pointer, in client coordinates.
 struct RangeGeometry {
   int width = 0, height = 0;
+  POINT client{};
 };
 RangeGeometry GeometryOf(HWND control);
 
 // Paints record `index` of family list `List` of window i at once: the look
 // `lookOf(record, geometry)` gathers is drawn by `draw` over what lies
-// behind the whole window rectangle, and copied to the control's DC.
+// behind the whole window rectangle, and copied to the window DC, so the
+// border is the look's too.
 template <auto List, typename LookOf, typename Draw>
 void PaintRangeControl(int i, int index, LookOf lookOf, Draw draw) {
   const SkinnedWindow* w = WindowRecord(i);
@@ -66,7 +70,7 @@ void PaintRangeControl(int i, int index, LookOf lookOf, Draw draw) {
   PaintFrame frame(control, RECT{0, 0, look.width, look.height});
   if (!frame) return;
   draw(frame.graphics(), look);
-  platform::WindowDC dc(control);
+  platform::WindowDC dc(control, ::GetWindowDC(control));
   frame.CopyTo(dc.get());
 }
 

@@ -41,12 +41,17 @@ LRESULT OnMouseLeave(HWND control, WPARAM wParam, LPARAM lParam) {
 
 // Windows reports a standing bar's channel as if the bar lay across (its
 // length in left..right); Wine reports it as it stands. The look takes it
-// across, so a channel that stands is laid down first.
-RECT ChannelAcross(HWND control, bool vertical) {
+// across, so a channel that stands is laid down first. Both come in client
+// coordinates; the look is drawn over the window rectangle.
+RECT ChannelAcross(HWND control, bool vertical, POINT client) {
   RECT ch{};
   ::SendMessageA(control, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&ch));
   if (vertical && ch.bottom - ch.top > ch.right - ch.left)
-    return RECT{ch.top, ch.left, ch.bottom, ch.right};
+    ch = RECT{ch.top, ch.left, ch.bottom, ch.right};
+  if (vertical)
+    ::OffsetRect(&ch, client.y, client.x);
+  else
+    ::OffsetRect(&ch, client.x, client.y);
   return ch;
 }
 
@@ -66,8 +71,9 @@ TrackBarLook LookOf(const TrackBarRecord& r, const RangeGeometry& at) {
     look.selStart = static_cast<int>(::SendMessageA(control, TBM_GETSELSTART, 0, 0));
     look.selEnd = static_cast<int>(::SendMessageA(control, TBM_GETSELEND, 0, 0));
   }
-  look.channel = ChannelAcross(control, look.vertical);
+  look.channel = ChannelAcross(control, look.vertical, at.client);
   ::SendMessageA(control, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&look.thumb));
+  ::OffsetRect(&look.thumb, at.client.x, at.client.y);
   look.accent = Module.AccentColour;
   return look;
 }

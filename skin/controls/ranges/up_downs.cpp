@@ -16,12 +16,19 @@ namespace {
 
 void Paint(HWND control) { PaintUpDown(ChildWindowNumber(control), ChildIndex(control)); }
 
+// A mouse message's position (client coordinates, signed words) where the
+// look is drawn.
+LPARAM InWindow(LPARAM mouse, const RangeGeometry& at) {
+  return MAKELPARAM(static_cast<short>(LOWORD(mouse)) + at.client.x,
+                    static_cast<short>(HIWORD(mouse)) + at.client.y);
+}
+
 LRESULT OnMouseMove(HWND control, WPARAM wParam, LPARAM lParam) {
   SkinnedWindow* w = WindowRecord(ChildWindowNumber(control));
   UpDownRecord* r = RecordOf<&SkinnedWindow::UpDowns>(control);
   if (w && r) {
     const RangeGeometry at = GeometryOf(control);
-    const int part = UpDownPartAt(r->horizontal != 0, at.width, at.height, lParam);
+    const int part = UpDownPartAt(r->horizontal != 0, at.width, at.height, InWindow(lParam, at));
     const bool arrived = HoverArrives(*w, control, ChildIndex(control), kHoverUpDown);
     // The control repaints itself when its hot arrow changes; remembering
     // the pointer lets that paint show the same half as this one.
@@ -90,7 +97,7 @@ void PaintUpDown(int i, int index, std::optional<bool> hover, std::optional<bool
     look.horizontal = r.horizontal != 0;
     look.hover = hover.value_or(r.hover != 0);
     look.pressed = pressed.value_or(r.pressed != 0);
-    look.mouse = lastMouse.value_or(static_cast<LPARAM>(r.lastMouse));
+    look.mouse = InWindow(lastMouse.value_or(static_cast<LPARAM>(r.lastMouse)), at);
     look.accent = Module.AccentColour;
     return look;
   };
