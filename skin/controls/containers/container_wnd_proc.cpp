@@ -43,12 +43,15 @@ LRESULT OnPaint(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcA(container, message, wParam, lParam);
 }
 
+// Anyone can send these; one without its structure goes on untouched.
 void OnDrawItem(HWND container, LPARAM lParam) {
+  if (!lParam) return;
   const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
   DispatchDrawItem(OwnerNumber(container), item);
 }
 
 void OnNotify(LPARAM lParam) {
+  if (!lParam) return;
   const NMHDR header = *reinterpret_cast<const NMHDR*>(lParam);
   if (IsTreeExpansion(static_cast<int>(header.code)))
     ::InvalidateRect(header.hwndFrom, nullptr, TRUE);
