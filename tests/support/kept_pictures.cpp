@@ -1,6 +1,5 @@
 #include "tests/support/kept_pictures.h"
 
-
 #include <algorithm>
 #include <sstream>
 
@@ -9,8 +8,8 @@ namespace testing_support {
 std::string PictureDifference::Describe() const {
   std::ostringstream out;
   if (!sameSize) return "the pictures differ in size";
-  out << differing << " pixels beyond " << kKeptPictureTolerance << " levels; worst channel difference "
-      << worst;
+  out << differing << " pixels beyond " << kKeptPictureTolerance
+      << " levels; worst channel difference " << worst;
   if (firstX >= 0)
     out << ", first at (" << firstX << ", " << firstY << "): now " << std::hex << now << ", kept "
         << kept;
