@@ -169,15 +169,14 @@ bool ReleaseSurface(HDC dc) {
 }
 
 RECT ClientAreaInWindow(HWND control) {
-  RECT window, client;
+  RECT window{}, client{};
   ::GetWindowRect(control, &window);
   ::GetClientRect(control, &client);
-  const LONG style = ::GetWindowLongA(control, GWL_STYLE);
-  const int windowWidth = window.right - window.left, windowHeight = window.bottom - window.top;
-  int spanX = client.right, spanY = client.bottom;
-  if (style & WS_VSCROLL) spanX += 17;
-  if (style & WS_HSCROLL) spanY += 17;
-  const int left = (windowWidth - spanX) / 2, top = (windowHeight - spanY) / 2;
+  // Where the client area really is: scroll bars come in the system's width
+  // (not always 17 pixels), and only on one side.
+  POINT origin{0, 0};
+  ::ClientToScreen(control, &origin);
+  const int left = origin.x - window.left, top = origin.y - window.top;
   return RECT{left, top, left + client.right, top + client.bottom};
 }
 

@@ -11,6 +11,8 @@ ControlBrush& EntryFor(SkinnedWindow& w, HWND control) {
   auto it = std::find_if(w.ControlBrushes.begin(), w.ControlBrushes.end(),
                          [control](const ControlBrush& b) { return b.control == control; });
   if (it != w.ControlBrushes.end()) return *it;
+  // A new control may stand where one went: the list holds live controls only.
+  DeleteBrushesOfGoneControls(w);
   w.ControlBrushes.push_back(ControlBrush{control, {}, {}});
   return w.ControlBrushes.back();
 }
@@ -41,9 +43,16 @@ void DeleteControlBrush(SkinnedWindow& w, HWND control) {
   if (it == w.ControlBrushes.end()) return;
   w.ControlBrushes.erase(it);
   if (::IsWindow(control)) {
-    SetHandleProp<HBRUSH>(control, prop::Kj_dxjb, nullptr);
-    SetHandleProp<HBITMAP>(control, prop::Kj_wtjb, nullptr);
+    ::RemovePropA(control, prop::Kj_dxjb);
+    ::RemovePropA(control, prop::Kj_wtjb);
   }
+}
+
+void DeleteBrushesOfGoneControls(SkinnedWindow& w) {
+  auto& brushes = w.ControlBrushes;
+  brushes.erase(std::remove_if(brushes.begin(), brushes.end(),
+                               [](const ControlBrush& b) { return !::IsWindow(b.control); }),
+                brushes.end());
 }
 
 void ReleaseAllControlBrushes(SkinnedWindow& w) { w.ControlBrushes.clear(); }

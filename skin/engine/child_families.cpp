@@ -1,5 +1,13 @@
 #include "skin/engine/child_families.h"
 
+#include <type_traits>
+
+#include "skin/controls/buttons/buttons.h"
+#include "skin/controls/containers/containers.h"
+#include "skin/controls/edits/edits.h"
+#include "skin/controls/lists/lists.h"
+#include "skin/controls/ranges/ranges.h"
+#include "skin/controls/transparent/transparent_children.h"
 #include "skin/drawing/control_brushes.h"
 #include "skin/engine/properties.h"
 #include "skin/engine/skinned_window.h"
@@ -15,46 +23,101 @@ std::vector<HWND> MembersOf(const SkinnedWindow& w) {
   return handles;
 }
 
-// Tooltip windows are made per image button; they go with the window.
+// What a record holds besides its control, let go when the record is freed.
+template <typename Record>
+void LetGo(SkinnedWindow&, Record&, HWND) {}
+
+// The tooltip window of an image button has no owner: it would outlive the
+// button.
+void LetGo(SkinnedWindow&, ButtonRecord& b, HWND) {
+  if (HWND tip = b.tooltip.GetWindow())
+    if (::IsWindow(tip)) ::DestroyWindow(tip);
+  b.tooltip = graphics::Tooltip{};
+}
+
+// Its children went before it, and those of no family (static texts, group
+// boxes) were never told: their brushes go with it.
+void LetGo(SkinnedWindow& w, ContainerRecord&, HWND container) {
+  ::RemovePropA(container, prop::Mb_zpf);
+  DeleteBrushesOfGoneControls(w);
+}
+
+template <auto List>
+bool ForgetMember(SkinnedWindow& w, int index, HWND control) {
+  auto* r = (w.*List).find(index);
+  if (!r || !control || r->hwnd != control) return false;
+  LetGo(w, *r, control);
+  *r = std::remove_pointer_t<decltype(r)>{};
+  return true;
+}
+
 void ReleaseButtonTooltips(SkinnedWindow& w) {
-  for (ButtonRecord& b : w.ButtonControls) {
-    if (HWND tip = b.tooltip.GetWindow())
-      if (::IsWindow(tip)) ::DestroyWindow(tip);
-    b.tooltip = graphics::Tooltip{};
+  for (ButtonRecord& b : w.ButtonControls) LetGo(w, b, b.hwnd);
+}
+
+template <auto List>
+ChildFamily Row(const char* name, const ChildKeys& keys, WNDPROC procedure, int hoverKind,
+                FrameRefresh refresh, void (*release)(SkinnedWindow&) = nullptr) {
+  return ChildFamily{name,      MembersOf<List>, &keys,   procedure,
+                     hoverKind, refresh,         release, ForgetMember<List>};
+}
+
+const ChildFamily* FamilyRunning(WNDPROC procedure) {
+  for (const ChildFamily& family : ChildFamilies())
+    if (family.procedure == procedure) return &family;
+  return nullptr;
+}
+
+// A control that takes the freed record starts with no hover of its own.
+void ForgetHover(SkinnedWindow& w, const ChildFamily& family, int index, HWND control) {
+  if (family.hoverKind != kHoverNone && w.HoverKind == family.hoverKind) {
+    if (w.LastHoverChild == index) w.LastHoverChild = 0;
+    if (w.HoverChild == index) w.HoverChild = 0;
   }
+  if (w.HotParent == control) w.HotParent = nullptr;
+}
+
+void Forget(const ChildFamily& family, HWND control) {
+  const ChildKeys& keys = *family.keys;
+  if (SkinnedWindow* w = WindowRecord(ChildWindowNumber(control, keys))) {
+    const int index = ChildIndex(control, keys);
+    if (family.forget(*w, index, control)) ForgetHover(*w, family, index, control);
+    DeleteControlBrush(*w, control);
+  }
+  for (const char* key : {keys.index, keys.windowNumber, keys.savedProc, prop::Kj_Ztys})
+    ::RemovePropA(control, key);
 }
 
 }  // namespace
 
 const std::vector<ChildFamily>& ChildFamilies() {
+  using W = SkinnedWindow;
   static const std::vector<ChildFamily> families = {
-      {"lists", MembersOf<&SkinnedWindow::ListControls>, prop::Hw_FuID,
-       FrameRefresh::EraseWithChildren, nullptr},
-      {"buttons", MembersOf<&SkinnedWindow::ButtonControls>, prop::Hw_FuID, FrameRefresh::NoErase,
-       ReleaseButtonTooltips},
-      {"edits", MembersOf<&SkinnedWindow::EditControls>, prop::Hw_FuID, FrameRefresh::Erase,
-       nullptr},
-      {"combos", MembersOf<&SkinnedWindow::ComboControls>, prop::Hw_FuID, FrameRefresh::Erase,
-       nullptr},
-      {"headers", MembersOf<&SkinnedWindow::Headers>, prop::Hw_FuID, FrameRefresh::None, nullptr},
-      {"up-downs", MembersOf<&SkinnedWindow::UpDowns>, prop::Hw_FuID, FrameRefresh::NoErase,
-       nullptr},
-      {"track bars", MembersOf<&SkinnedWindow::TrackBars>, prop::Hw_FuID, FrameRefresh::NoErase,
-       nullptr},
-      {"progress bars", MembersOf<&SkinnedWindow::ProgressBars>, prop::Hw_FuID,
-       FrameRefresh::NoErase, nullptr},
+      Row<&W::ListControls>("lists", kFamilyKeys, ListWndProc, kHoverList,
+                            FrameRefresh::EraseWithChildren),
+      Row<&W::ButtonControls>("buttons", kFamilyKeys, ButtonWndProc, kHoverButton,
+                              FrameRefresh::NoErase, ReleaseButtonTooltips),
+      Row<&W::EditControls>("edits", kFamilyKeys, EditWndProc, kHoverEdit, FrameRefresh::Erase),
+      Row<&W::ComboControls>("combos", kFamilyKeys, ComboWndProc, kHoverCombo, FrameRefresh::Erase),
+      Row<&W::Headers>("headers", kFamilyKeys, HeaderWndProc, kHoverHeader, FrameRefresh::None),
+      Row<&W::UpDowns>("up-downs", kFamilyKeys, UpDownWndProc, kHoverUpDown, FrameRefresh::NoErase),
+      Row<&W::TrackBars>("track bars", kFamilyKeys, TrackBarWndProc, kHoverTrackBar,
+                         FrameRefresh::NoErase),
+      Row<&W::ProgressBars>("progress bars", kFamilyKeys, ProgressWndProc, kHoverNone,
+                            FrameRefresh::NoErase),
       // A container and what it holds show the frame behind them too.
-      {"containers", MembersOf<&SkinnedWindow::Containers>, prop::Hw_FuID,
-       FrameRefresh::WithDescendants, nullptr},
-      {"transparent children", MembersOf<&SkinnedWindow::TransparentChildren>, prop::Kj_FuID,
-       FrameRefresh::None, nullptr},
+      Row<&W::Containers>("containers", kFamilyKeys, ContainerWndProc, kHoverNone,
+                          FrameRefresh::WithDescendants),
+      Row<&W::TransparentChildren>("transparent children", kTransparentKeys,
+                                   TransparentChildWndProc, kHoverNone, FrameRefresh::None),
   };
   return families;
 }
 
 void RenumberChildren(SkinnedWindow& w, int windowNumber) {
   for (const ChildFamily& family : ChildFamilies())
-    for (HWND member : family.members(w)) SetIntProp(member, family.windowNumberKey, windowNumber);
+    for (HWND member : family.members(w))
+      SetIntProp(member, family.keys->windowNumber, windowNumber);
 }
 
 void ReleaseChildren(SkinnedWindow& w) {
@@ -82,6 +145,22 @@ void RefreshChildrenOnFrame(const SkinnedWindow& w) {
         if (::IsWindowVisible(c)) ::InvalidateRect(c, nullptr, TRUE);
     }
   }
+}
+
+LRESULT OnChildNcDestroy(WNDPROC procedure, HWND control, WPARAM wParam, LPARAM lParam) {
+  const ChildFamily* family = FamilyRunning(procedure);
+  const char* savedKey = family ? family->keys->savedProc : prop::Hw_hProc;
+  // The procedure before goes back first, so that the one below (a
+  // transparent child's under a container's) runs on top when it sees the
+  // message and puts its own predecessor back in turn; not when someone
+  // subclassed the control since, who would be cut out. The record stays
+  // while the procedures below run.
+  const WNDPROC saved = GetHandleProp<WNDPROC>(control, savedKey);
+  if (family && saved && RunsProcedure(control, family->procedure))
+    ReplaceWindowProc(control, saved);
+  const LRESULT result = ForwardMessage(savedKey, control, WM_NCDESTROY, wParam, lParam);
+  if (family) Forget(*family, control);
+  return result;
 }
 
 }  // namespace skin

@@ -1,11 +1,14 @@
 // The families of skinned child controls a window record holds, as one
-// table: unregistration, renumbering and the frame's refresh of children walk
-// it, so a new family is one row here and its list in SkinnedWindow.
+// table: unregistration, renumbering, the frame's refresh of children and the
+// forgetting of a destroyed control walk it, so a new family is one row here
+// and its list in SkinnedWindow.
 #pragma once
 
 #include <windows.h>
 
 #include <vector>
+
+#include "skin/engine/child_registration.h"
 
 namespace skin {
 
@@ -14,6 +17,7 @@ struct SkinnedWindow;
 // Family codes kept in SkinnedWindow::HoverKind: the family whose control
 // last took the window's hover.
 enum HoverKindCode : int {
+  kHoverNone = -1,  // a family that takes no hover
   kHoverButton = 0,
   kHoverEdit = 1,
   kHoverTrackBar = 2,
@@ -37,11 +41,17 @@ struct ChildFamily {
   const char* name;
   // The registered controls of the family in window w (free records left out).
   std::vector<HWND> (*members)(const SkinnedWindow& w);
-  // The property that holds a member's window number.
-  const char* windowNumberKey;
+  // The properties that tie a member to its record.
+  const ChildKeys* keys;
+  // The procedure every member runs; each family has its own.
+  WNDPROC procedure;
+  int hoverKind;  // HoverKindCode
   FrameRefresh refresh;
   // Frees what the family's records hold besides their controls; may be null.
   void (*release)(SkinnedWindow& w);
+  // Frees record `index` of w, with what it holds, when it is the control's;
+  // false when it is not.
+  bool (*forget)(SkinnedWindow& w, int index, HWND control);
 };
 
 // Every family, in the order windows are renumbered.
@@ -55,5 +65,15 @@ void ReleaseChildren(SkinnedWindow& w);
 // Invalidates the members standing directly on w's window, each family as
 // its row says.
 void RefreshChildrenOnFrame(const SkinnedWindow& w);
+
+// WM_NCDESTROY of a control running family procedure `procedure`, called by
+// every family's procedure: the control's own handling comes first, then
+// the family forgets it. Its record is freed for the next registration, the
+// window's hover no longer points at it, the brushes handed out for it (for
+// a container, also for its children gone before it) and its tooltip go,
+// its properties are removed, and the procedure it ran before is put back
+// while it still runs the family's. Nothing keeps its handle, so a
+// later window given the same one is a stranger to the engine.
+LRESULT OnChildNcDestroy(WNDPROC procedure, HWND control, WPARAM wParam, LPARAM lParam);
 
 }  // namespace skin

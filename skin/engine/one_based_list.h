@@ -42,19 +42,21 @@ class OneBasedList {
 };
 
 // A family list of child controls: it starts with one empty record, which
-// the first registration takes over.
+// the first registration takes over. A record with a null hwnd is free: its
+// control went, and the next registration takes it. Records never move, since
+// their numbers are kept in other controls' properties.
 template <typename T>
 class ChildList : public OneBasedList<T> {
  public:
   ChildList() { this->append(T{}); }
 
-  // Takes the empty first record when it is the only one, else appends;
-  // returns the record's number.
+  // Takes the first free record, else appends; returns the record's number.
   int add(T item) {
-    if (this->count() == 1 && this->at(1).hwnd == nullptr) {
-      this->at(1) = std::move(item);
-      return 1;
-    }
+    for (int k = 1; k <= this->count(); ++k)
+      if (this->at(k).hwnd == nullptr) {
+        this->at(k) = std::move(item);
+        return k;
+      }
     return this->append(std::move(item));
   }
 };

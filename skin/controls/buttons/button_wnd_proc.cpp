@@ -144,6 +144,7 @@ LRESULT CALLBACK ButtonWndProc(HWND button, UINT message, WPARAM wParam, LPARAM 
     case WM_MOUSEMOVE: OnMouseMove(button); break;
     case WM_LBUTTONUP: OnButtonUp(button); break;
     case WM_MOUSELEAVE: OnMouseLeave(button, *r); break;
+    case WM_NCDESTROY: return OnChildNcDestroy(ButtonWndProc, button, wParam, lParam);
   }
   return Forward(button, message, wParam, lParam);
 }

@@ -6,6 +6,7 @@
 #include "skin/controls/buttons/buttons.h"
 #include "skin/controls/containers/containers.h"
 #include "skin/drawing/colour_messages.h"
+#include "skin/engine/child_families.h"
 #include "skin/engine/child_registration.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/properties.h"
@@ -42,12 +43,15 @@ LRESULT OnPaint(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcA(container, message, wParam, lParam);
 }
 
+// Anyone can send these; one without its structure goes on untouched.
 void OnDrawItem(HWND container, LPARAM lParam) {
+  if (!lParam) return;
   const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
   DispatchDrawItem(OwnerNumber(container), item);
 }
 
 void OnNotify(LPARAM lParam) {
+  if (!lParam) return;
   const NMHDR header = *reinterpret_cast<const NMHDR*>(lParam);
   if (IsTreeExpansion(static_cast<int>(header.code)))
     ::InvalidateRect(header.hwndFrom, nullptr, TRUE);
@@ -94,6 +98,7 @@ LRESULT CALLBACK ContainerWndProc(HWND container, UINT message, WPARAM wParam, L
         if (AnswerColourMessage(*w, message, wParam, lParam, brush)) return brush;
       }
       break;
+    case WM_NCDESTROY: return OnChildNcDestroy(ContainerWndProc, container, wParam, lParam);
   }
   return Forward(container, message, wParam, lParam);
 }

@@ -97,6 +97,7 @@ LRESULT CALLBACK ComboWndProc(HWND combo, UINT message, WPARAM wParam, LPARAM lP
       break;
     case WM_MOUSEMOVE: OnMouseMove(combo); break;
     case WM_MOUSELEAVE: OnMouseLeave(combo); break;
+    case WM_NCDESTROY: return OnChildNcDestroy(ComboWndProc, combo, wParam, lParam);
   }
   return Forward(combo, message, wParam, lParam);
 }

@@ -38,7 +38,8 @@ void TakeSelectedText(HWND combo) {
 
 void RegisterCombo(int i, HWND combo) {
   SkinnedWindow* w = WindowRecord(i);
-  if (!w || FindChild(w->ComboControls, combo) || RunsProcedure(combo, ComboWndProc)) return;
+  // Its text is not touched unless it is taken.
+  if (!w || !MayRegister(w->ComboControls, combo, ComboWndProc)) return;
   TakeSelectedText(combo);
   w = WindowRecord(i);
   if (!w) return;

@@ -6,7 +6,6 @@
 #include "skin/controls/edits/edits.h"
 #include "skin/controls/scroll_bars.h"
 #include "skin/drawing/background_capture.h"
-#include "skin/drawing/control_brushes.h"
 #include "skin/engine/child_families.h"
 #include "skin/engine/child_registration.h"
 #include "skin/engine/module_state.h"
@@ -31,10 +30,6 @@ void Invalidate(HWND edit) { ::InvalidateRect(edit, nullptr, TRUE); }
 bool Translucent() { return Module.TranslucencyGiven; }
 
 bool InCombo(HWND edit) { return GetClassText(::GetParent(edit)) == "ComboBox"; }
-
-void OnDestroy(HWND edit) {
-  if (SkinnedWindow* w = WindowOfEdit(edit)) DeleteControlBrush(*w, edit);
-}
 
 void OnKillFocus(HWND edit, EditRecord& r) {
   r.focused = 0;
@@ -126,7 +121,6 @@ LRESULT CALLBACK EditWndProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
   EditRecord* r = RecordOfEdit(edit);
   if (!r) return Forward(edit, message, wParam, lParam);
   switch (message) {
-    case WM_DESTROY: OnDestroy(edit); break;
     case WM_MOVE:
       if (Translucent()) Invalidate(edit);
       break;
@@ -147,6 +141,7 @@ LRESULT CALLBACK EditWndProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONDOWN: OnLeftDown(*r, edit); break;
     case WM_LBUTTONUP: r->mouseDown = 0; break;
     case WM_MOUSELEAVE: OnMouseLeave(edit); break;
+    case WM_NCDESTROY: return OnChildNcDestroy(EditWndProc, edit, wParam, lParam);
   }
   return Forward(edit, message, wParam, lParam);
 }

@@ -75,16 +75,6 @@ void OnMouseLeave(HWND header, HeaderRecord& r) {
   Repaint(header);
 }
 
-// The image list belongs to whoever set it: a list view destroys its own
-// (unless it shares them, when the caller keeps using them). The engine
-// made none, so it only forgets it, and frees the slot.
-LRESULT OnNcDestroy(HWND header, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (HeaderRecord* r = RecordOfHeader(header)) r->imageList = nullptr;
-  const LRESULT result = Forward(header, message, wParam, lParam);
-  if (HeaderRecord* r = RecordOfHeader(header)) *r = HeaderRecord{};
-  return result;
-}
-
 }  // namespace
 
 LRESULT CALLBACK HeaderWndProc(HWND header, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,7 +84,9 @@ LRESULT CALLBACK HeaderWndProc(HWND header, UINT message, WPARAM wParam, LPARAM 
     case WM_MOVE: Repaint(header); break;
     case WM_PAINT: return OnPaint(header, message, wParam, lParam);
     case WM_ERASEBKGND: ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT); return 1;
-    case WM_NCDESTROY: return OnNcDestroy(header, message, wParam, lParam);
+    // The image list belongs to whoever set it (a list view destroys its
+    // own): the freed record only forgets it.
+    case WM_NCDESTROY: return OnChildNcDestroy(HeaderWndProc, header, wParam, lParam);
     case WM_MOUSEMOVE: OnMouseMove(header, lParam); break;
     case WM_LBUTTONDOWN: OnLeftDown(*r); break;
     case WM_LBUTTONUP: OnLeftUp(*r); break;

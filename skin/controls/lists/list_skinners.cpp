@@ -35,9 +35,11 @@ void TakeList(int i, HWND control) {
     ::RedrawWindow(control, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
 }
 
-// A control already taken keeps the colour it was given then.
+// A control already taken keeps the colour it was given then, and one
+// another family has taken keeps its own.
 bool Taken(int i, HWND control) {
-  return FindListControl(i, control) || RunsProcedure(control, ListWndProc);
+  const SkinnedWindow* w = WindowRecord(i);
+  return !w || !MayRegister(w->ListControls, control, ListWndProc);
 }
 
 void TakeComboList(int i, HWND combo) {

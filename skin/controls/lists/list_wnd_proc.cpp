@@ -5,7 +5,6 @@
 #include "skin/controls/lists/list_client.h"
 #include "skin/controls/lists/lists.h"
 #include "skin/controls/scroll_bars.h"
-#include "skin/drawing/control_brushes.h"
 #include "skin/engine/child_families.h"
 #include "skin/engine/child_registration.h"
 #include "skin/engine/module_state.h"
@@ -62,15 +61,6 @@ void OnMouseLeave(HWND control, ListRecord& r) {
   PaintFrameOf(control, false);
 }
 
-// The brush handed out for the control goes with it, and its slot is freed
-// so that a later window given the same handle is not taken for it.
-LRESULT OnNcDestroy(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (SkinnedWindow* w = WindowRecord(WindowNumberOf(control))) DeleteControlBrush(*w, control);
-  const LRESULT result = Forward(control, message, wParam, lParam);
-  if (ListRecord* r = RecordOfList(control)) *r = ListRecord{};
-  return result;
-}
-
 }  // namespace
 
 LRESULT CALLBACK ListWndProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -89,7 +79,7 @@ LRESULT CALLBACK ListWndProc(HWND control, UINT message, WPARAM wParam, LPARAM l
     case WM_KEYUP: ::ReleaseCapture(); break;
     case WM_MOUSEMOVE: OnMouseMove(control); break;
     case WM_MOUSELEAVE: OnMouseLeave(control, *r); break;
-    case WM_NCDESTROY: return OnNcDestroy(control, message, wParam, lParam);
+    case WM_NCDESTROY: return OnChildNcDestroy(ListWndProc, control, wParam, lParam);
   }
   return Forward(control, message, wParam, lParam);
 }

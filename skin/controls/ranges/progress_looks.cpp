@@ -8,10 +8,11 @@
 namespace skin {
 
 double ScaledPosition(const ProgressLook& look, int length) {
-  const int span = look.high - look.low;
+  // In 64 bits: a range as wide as INT_MIN..INT_MAX overflows an int.
+  const long long span = static_cast<long long>(look.high) - look.low;
   // An empty (or inverted) range has no proportion to draw.
   if (span <= 0) return 0;
-  const double scaled = static_cast<double>(length) / span * look.position;
+  const double scaled = static_cast<double>(length) / static_cast<double>(span) * look.position;
   // A position beyond the range stays inside the control.
   return std::clamp(scaled, 0.0, static_cast<double>(std::max(length, 0)));
 }

@@ -15,7 +15,7 @@ struct UpDownLook {
   bool horizontal = false;
   bool hover = false;
   bool pressed = false;
-  LPARAM mouse = 0;  // pointer position in client coordinates, as a mouse lParam
+  LPARAM mouse = 0;  // pointer position where the look is drawn, as a mouse lParam
   uint32_t accent = 0;
 };
 

@@ -14,11 +14,8 @@ namespace {
 // The client rectangle `r` in the control's window coordinates, where the
 // background capture takes its rectangles: a border shifts it.
 RECT InWindow(HWND control, RECT r) {
-  RECT bounds{};
-  ::GetWindowRect(control, &bounds);
-  POINT origin{0, 0};
-  ::ClientToScreen(control, &origin);
-  ::OffsetRect(&r, origin.x - bounds.left, origin.y - bounds.top);
+  const RECT client = ClientAreaInWindow(control);
+  ::OffsetRect(&r, client.left, client.top);
   return r;
 }
 
@@ -83,9 +80,8 @@ LRESULT PaintIntoSurface(HWND control, COLORREF key, LPARAM lParam) {
 }
 
 // A control that honoured the DC drew into `drawn` (with its client origin
-// at the update rectangle's corner) and left its update region pending: its
-// drawing is keyed over a fresh copy of the picture, shown, and the region
-// validated, or the window would be asked to paint for ever.
+// at the update rectangle's corner): its drawing is keyed over a fresh copy
+// of the picture and shown.
 void ShowDrawnSurface(HWND control, HDC screen, HDC drawn, const RECT& r, COLORREF key) {
   const int width = r.right - r.left, height = r.bottom - r.top;
   CapturedSurface composed(CaptureParentBackground(control, InWindow(control, r)));
@@ -93,7 +89,6 @@ void ShowDrawnSurface(HWND control, HDC screen, HDC drawn, const RECT& r, COLORR
   ClearAlpha(drawn);
   ::TransparentBlt(composed.get(), 0, 0, width, height, drawn, 0, 0, width, height, key);
   ::BitBlt(screen, r.left, r.top, width, height, composed.get(), 0, 0, SRCCOPY);
-  ::ValidateRect(control, &r);
 }
 
 LRESULT PaintOverWindow(HWND control, COLORREF key, LPARAM lParam) {
@@ -119,6 +114,10 @@ LRESULT PaintOverWindow(HWND control, COLORREF key, LPARAM lParam) {
                      key);
     ::BitBlt(screen.get(), r.left, r.top, width, height, drawn.get(), 0, 0, SRCCOPY);
   }
+  // A control handed a DC validates nothing, whether it drew into the DC or
+  // nothing at all: the region is done, or the window would be asked to
+  // paint for ever.
+  ::ValidateRect(control, &r);
   InvalidateVisibleChildren(control);
   return result;
 }

@@ -2,19 +2,14 @@
 // erasing the control to an opaque block, recomposes the keyed paint
 // whenever the control shows another part of the picture, and lets go of
 // what the control held when it is destroyed.
-#include <algorithm>
-
 #include "skin/controls/transparent/keyed_paint.h"
 #include "skin/controls/transparent/transparent_children.h"
-#include "skin/drawing/control_brushes.h"
+#include "skin/engine/child_families.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/properties.h"
-#include "skin/engine/registry.h"
 
 namespace skin {
 namespace {
-
-int OwnerNumber(HWND control) { return static_cast<int>(GetIntProp(control, prop::Kj_FuID)); }
 
 LRESULT OnEraseBackground(HDC dc) {
   ::SetBkMode(dc, TRANSPARENT);
@@ -29,30 +24,6 @@ void OnScroll(HWND control) {
 LRESULT OnPaint(HWND control, const TransparentChildRecord& r, LPARAM lParam) {
   const COLORREF key = static_cast<COLORREF>(r.keyColour);
   return PaintKeyed(control, key, lParam);
-}
-
-// The brushes handed out for the control and for its children (gone before
-// it) go with it, and so do its records, so that a later window given the
-// same handle is not taken for it.
-void ReleaseWhatItHeld(SkinnedWindow& w, HWND control) {
-  auto& brushes = w.ControlBrushes;
-  brushes.erase(std::remove_if(brushes.begin(), brushes.end(),
-                               [control](const ControlBrush& b) {
-                                 return b.control == control || !::IsWindow(b.control) ||
-                                        ::IsChild(control, b.control);
-                               }),
-                brushes.end());
-  if (TransparentChildRecord* r = RecordOfTransparentChild(control)) *r = TransparentChildRecord{};
-  // The container registration made for its children.
-  ContainerRecord* c = w.Containers.find(static_cast<int>(GetIntProp(control, prop::Hw_lbID)));
-  if (c && c->hwnd == control && GetIntProp(control, prop::Hw_FuID) == OwnerNumber(control))
-    *c = ContainerRecord{};
-}
-
-LRESULT OnNcDestroy(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = ForwardTransparent(control, message, wParam, lParam);
-  if (SkinnedWindow* w = WindowRecord(OwnerNumber(control))) ReleaseWhatItHeld(*w, control);
-  return result;
 }
 
 }  // namespace
@@ -73,7 +44,9 @@ LRESULT CALLBACK TransparentChildWndProc(HWND control, UINT message, WPARAM wPar
       // A paint into a caller's DC is the control's own business.
       if (Module.SkinChildControls && !wParam) return OnPaint(control, *r, lParam);
       break;
-    case WM_NCDESTROY: return OnNcDestroy(control, message, wParam, lParam);
+    // The container procedure in front of one with children forgets its own
+    // registration after this one.
+    case WM_NCDESTROY: return OnChildNcDestroy(TransparentChildWndProc, control, wParam, lParam);
   }
   return ForwardTransparent(control, message, wParam, lParam);
 }

@@ -27,16 +27,6 @@ HWND MakeEdit(HWND parent, const char* text, DWORD style, int x, int y, int widt
                            ::GetModuleHandleA(nullptr), nullptr);
 }
 
-testing_support::Pixels WindowPixels(HWND control) {
-  RECT r;
-  ::GetWindowRect(control, &r);
-  HDC dc = ::GetWindowDC(control);
-  testing_support::Pixels pixels =
-      testing_support::CaptureDC(dc, 0, 0, r.right - r.left, r.bottom - r.top);
-  ::ReleaseDC(control, dc);
-  return pixels;
-}
-
 COLORREF Over(COLORREF under, COLORREF top, int alpha) {
   auto mix = [alpha](int u, int t) { return (u * (255 - alpha) + t * alpha + 127) / 255; };
   return RGB(mix(GetRValue(under), GetRValue(top)), mix(GetGValue(under), GetGValue(top)),

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/drawing/colours.h"
+#include "tests/skin/support/control_test_support.h"
 #include "tests/skin/support/frame_test_support.h"
 #include "tests/support/screen.h"
 
@@ -33,7 +34,7 @@ HWND MakeEdit(HWND parent, const char* text, DWORD style, int x, int y, int widt
               int id = 0);
 
 // The control's window rectangle as its window DC holds it.
-testing_support::Pixels WindowPixels(HWND control);
+using control_test::WindowPixels;
 // `top` at `alpha` over `under`.
 COLORREF Over(COLORREF under, COLORREF top, int alpha);
 // What the frame of window i shows under point (x, y) of the control's window.

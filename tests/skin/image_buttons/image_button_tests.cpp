@@ -33,19 +33,6 @@ std::string TipText(HWND tip, HWND owner) {
   return text;
 }
 
-BOOL CALLBACK CountTooltip(HWND window, LPARAM counter) {
-  char name[64] = {};
-  ::GetClassNameA(window, name, sizeof name);
-  if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) ++*reinterpret_cast<int*>(counter);
-  return TRUE;
-}
-
-int TooltipWindows() {
-  int count = 0;
-  ::EnumThreadWindows(::GetCurrentThreadId(), CountTooltip, reinterpret_cast<LPARAM>(&count));
-  return count;
-}
-
 class ImageButtons : public FrameTest {
  protected:
   const skin::ButtonRecord& ButtonOf(int i, HWND button) {

@@ -61,15 +61,6 @@ skin::HeaderRecord* ListTest::Header(HWND h) {
 int ListTest::ListIndex(HWND control) { return skin::FindListControl(i, control); }
 int ListTest::HeaderIndex(HWND header) { return skin::FindHeader(i, header); }
 
-Pixels WindowPixels(HWND control) {
-  RECT r;
-  ::GetWindowRect(control, &r);
-  HDC dc = ::GetWindowDC(control);
-  Pixels p = testing_support::CaptureDC(dc, 0, 0, r.right - r.left, r.bottom - r.top);
-  ::ReleaseDC(control, dc);
-  return p;
-}
-
 Pixels ClientPixels(HWND control) { return testing_support::CaptureClient(control); }
 
 void RepaintNow(HWND control) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "skin/engine/skinned_window.h"
+#include "tests/skin/support/control_test_support.h"
 #include "tests/skin/support/frame_test_support.h"
 #include "tests/support/screen.h"
 
@@ -58,7 +59,7 @@ class ListTest : public ::testing::Test {
 
 // The whole window of a control through its window DC; the client area
 // through its own DC.
-Pixels WindowPixels(HWND control);
+using control_test::WindowPixels;
 Pixels ClientPixels(HWND control);
 // Repaints frame and client area now, with erasing.
 void RepaintNow(HWND control);

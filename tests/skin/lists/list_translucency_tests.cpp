@@ -4,7 +4,9 @@
 // or a list view, and a tree expanding and collapsing over its veil.
 #include <gtest/gtest.h>
 
+#include "skin/controls/edits/edits.h"
 #include "skin/controls/lists/lists.h"
+#include "skin/engine/properties.h"
 #include "tests/skin/lists/list_test_support.h"
 #include "tests/skin/support/control_test_support.h"
 
@@ -162,6 +164,49 @@ TEST_F(TreeExpansion, ExpandingAndCollapsingRepaintTheVeil) {
   const Pixels again = ClientPixels(tree);
   EXPECT_EQ(DarkPixels(again, below), 0) << "no stale child text";
   EXPECT_EQ(Differing(again, collapsed, below), 0) << "only the veil where the children were";
+}
+
+}  // namespace
+
+namespace {
+
+using namespace list_test;
+
+using VeilSeam = ListTest;
+
+// The veil behind a barred control's client area is the part of the
+// picture that lies behind it, whatever the bar's width and side: every
+// column matches the frame beside it, so no seam shows at an edge of the
+// picture.
+TEST_F(VeilSeam, ABarredControlShowsThePictureBehindItsClientAreaToThePixel) {
+  // The picture changes colour in the middle of the window (x 230).
+  Picture(frame_test::QuadrantPng(2, 2, RGB(230, 40, 40), RGB(40, 40, 230), RGB(230, 40, 40),
+                                  RGB(40, 40, 230)));
+  MakeSkinned(true);
+  HWND right = Child("ListBox", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL,
+                     170, 20, 120, 80);
+  HWND edge = Child("ListBox", WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL, 170, 120,
+                    120, 80, WS_EX_CLIENTEDGE | WS_EX_LEFTSCROLLBAR);
+  // (An edit with WS_BORDER draws a frame line of its own inside its client area.)
+  HWND edit = Child("Edit", WS_VSCROLL | ES_MULTILINE, 170, 220, 120, 80, WS_EX_CLIENTEDGE);
+  SkinLists();
+  skin::SkinEditsAndCombos(i, window);
+  RepaintNow(window);
+  const Pixels frame = frame_test::FramePixels(i);
+  for (HWND c : {right, edge, edit}) {
+    SCOPED_TRACE(skin::GetClassText(c));
+    POINT origin{0, 0};
+    ::MapWindowPoints(c, window, &origin, 1);
+    const Pixels p = ClientPixels(c);
+    const int y = p.height() - 6;
+    int seams = 0;
+    for (int x = 0; x < p.width(); ++x) {
+      const COLORREF want =
+          Over(frame.at(origin.x + x, origin.y + y), RGB(255, 255, 255), kTranslucency);
+      if (!Near(p.at(x, y), want, 3) && seams++ < 3)
+        ADD_FAILURE() << "column " << x << ": " << Rgb(p.at(x, y)) << " want " << Rgb(want);
+    }
+  }
 }
 
 }  // namespace

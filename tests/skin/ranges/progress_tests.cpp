@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "skin/controls/ranges/progress_looks.h"
 #include "skin/controls/ranges/ranges.h"
 #include "skin/engine/module_state.h"
@@ -78,6 +80,14 @@ TEST(ProgressLooks, EmptyRangesAndStrayPositionsStayInside) {
   EXPECT_FALSE(Filled(Draw(Look(200, 20, -40, 0, 100)).at(4, 10)));
 }
 
+// The widest range there is: high - low does not fit an int.
+TEST(ProgressLooks, TheWidestRangeScalesWithoutOverflow) {
+  EXPECT_NEAR(skin::ScaledPosition(Look(200, 20, INT_MAX, INT_MIN, INT_MAX), 200), 100.0, 1e-6);
+  EXPECT_EQ(skin::ScaledPosition(Look(200, 20, 0, INT_MIN, INT_MAX), 200), 0.0);
+  EXPECT_EQ(skin::ScaledPosition(Look(200, 20, INT_MIN, INT_MIN, INT_MAX), 200), 0.0);
+  EXPECT_TRUE(Filled(Draw(Look(200, 20, INT_MAX, INT_MIN, INT_MAX)).at(40, 10)));
+}
+
 class ProgressBars : public FrameTest {
  protected:
   void SetUp() override {
@@ -124,6 +134,14 @@ TEST_F(ProgressBars, PaintTheirPositionOverTheBackground) {
   EXPECT_TRUE(Filled(down.at(10, 140)));
   EXPECT_FALSE(Filled(down.at(10, 30)));
   control_test::CaptureShown(window_, "progress_bars.png");
+
+  // The widest range: half filled at its top, as the scale says.
+  ::SendMessageA(bar_, PBM_SETRANGE32, INT_MIN, INT_MAX);
+  ::SendMessageA(bar_, PBM_SETPOS, INT_MAX, 0);
+  skin::PaintProgressBar(i, 1);
+  const testing_support::Pixels widest = control_test::ControlPixels(bar_);
+  EXPECT_TRUE(Filled(widest.at(40, 10)));
+  EXPECT_FALSE(Filled(widest.at(150, 10)));
 }
 
 TEST_F(ProgressBars, AThousandPaintsLeaveTheCountsFlat) {

@@ -1,5 +1,6 @@
 #include "tests/skin/support/control_test_support.h"
 
+#include <commctrl.h>
 #include <objbase.h>
 #include <gdiplus.h>
 
@@ -279,6 +280,27 @@ testing_support::Pixels Canvas::pixels() const {
 
 testing_support::Pixels ControlPixels(HWND control) {
   return testing_support::CaptureClient(control);
+}
+
+testing_support::Pixels WindowPixels(HWND control) {
+  RECT r{};
+  ::GetWindowRect(control, &r);
+  platform::WindowDC dc(control, ::GetWindowDC(control));
+  return testing_support::CaptureDC(dc.get(), 0, 0, r.right - r.left, r.bottom - r.top);
+}
+
+int TooltipWindows() {
+  int count = 0;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM counter) -> BOOL {
+        char name[64] = {};
+        ::GetClassNameA(window, name, sizeof name);
+        if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) ++*reinterpret_cast<int*>(counter);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
 }
 
 testing_support::Pixels CaptureShown(HWND window, const std::string& name) {

@@ -87,6 +87,11 @@ class Canvas {
 
 // A control's client area as drawn on its own device context.
 testing_support::Pixels ControlPixels(HWND control);
+// The whole window of a control (border included) through its window DC.
+testing_support::Pixels WindowPixels(HWND control);
+
+// Tooltip windows of this thread: an image button's has no owner to go with.
+int TooltipWindows();
 
 // The window as the X display shows it (under Wine, through ImageMagick's
 // `import`), saved as `name` in the test's folder; empty on failure.

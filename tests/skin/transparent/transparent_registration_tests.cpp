@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/controls/child_skinning.h"
 #include "skin/controls/containers/containers.h"
 #include "skin/controls/transparent/transparent_children.h"
 #include "skin/drawing/control_brushes.h"
@@ -213,6 +214,35 @@ TEST_F(TransparentRegistration, TheSwitchesDecideWhatIsTakenAndScrollsInvalidate
   ::SendMessageA(rich, WM_VSCROLL, SB_LINEDOWN, 0);
   testing_support::PumpFor(30);
   EXPECT_FALSE(::GetUpdateRect(rich, nullptr, FALSE));
+}
+
+// A control a family has skinned paints itself whatever DC it is handed:
+// made transparent too, the bare picture would be laid over it. It is
+// refused and keeps its look.
+TEST_F(TransparentRegistration, AControlAFamilyHasSkinnedIsRefusedAndStaysVisible) {
+  HWND edit = Child("EDIT", "文字文字文字", WS_BORDER, 20, 20, 150, 24);
+  HWND box = Child("LISTBOX", "", WS_BORDER, 20, 60, 150, 80);
+  ::SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("第一行"));
+  HWND track = Child(TRACKBAR_CLASSA, "", 0, 200, 20, 150, 30);
+  HWND button = Child("BUTTON", "确定", BS_PUSHBUTTON, 200, 70, 80, 26);
+  skin::SkinEveryFamily(i, window);
+  for (HWND c : {edit, box, track, button}) {
+    SCOPED_TRACE(skin::GetClassText(c));
+    Repaint(c);
+    const Pixels before = Shown(c);
+    const WNDPROC proc = ProcOf(c);
+    ASSERT_EQ(skin::GetIntProp(c, prop::Hw_FuID), i) << "not skinned by its family";
+    Engine().SkinTransparentChild(c);
+    EXPECT_EQ(ProcOf(c), proc);
+    EXPECT_EQ(::GetPropA(c, prop::Kj_hProc), nullptr);
+    EXPECT_EQ(skin::FindChild(Record(i).TransparentChildren, c), 0);
+    Repaint(c);
+    const Pixels after = Shown(c);
+    int differing = 0;
+    for (int y = 0; y < before.height(); ++y)
+      for (int x = 0; x < before.width(); ++x) differing += after.at(x, y) != before.at(x, y);
+    EXPECT_EQ(differing, 0);
+  }
 }
 
 // Destroying the control lets go of its record, of the container record

@@ -47,6 +47,14 @@ LRESULT CALLBACK DCPainterProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
+LRESULT CALLBACK SilentPainterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT && wParam) {
+    ++g_paints;
+    return 0;
+  }
+  return DCPainterProc(window, message, wParam, lParam);
+}
+
 void RegisterPainters() {
   static bool done = false;
   if (done) return;
@@ -60,6 +68,9 @@ void RegisterPainters() {
   c.lpfnWndProc = DCPainterProc;
   c.lpszClassName = kDCPainter;
   ::RegisterClassA(&c);
+  c.lpfnWndProc = SilentPainterProc;
+  c.lpszClassName = kSilentPainter;
+  ::RegisterClassA(&c);
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   ::InitCommonControlsEx(&icc);
 }
@@ -68,6 +79,7 @@ void RegisterPainters() {
 
 const char kScreenPainter[] = "TransparentTestScreenPainter";
 const char kDCPainter[] = "TransparentTestDCPainter";
+const char kSilentPainter[] = "TransparentTestSilentPainter";
 
 int& PaintsSeen() { return g_paints; }
 

@@ -2,7 +2,8 @@
 // picture of one colour, translucency 150, controls made in it, their
 // paints forced and read back, and two classes of the tests' own that paint
 // a key-coloured ground with a black square (one on screen whatever DC it is
-// given, one into the DC it is given).
+// given, one into the DC it is given), and one that paints nothing into a DC
+// it is given.
 #pragma once
 
 #include <windows.h>
@@ -28,6 +29,7 @@ COLORREF ButtonFace();
 constexpr RECT kInk{10, 10, 30, 30};
 extern const char kScreenPainter[];  // paints on screen (BeginPaint) whatever wParam is
 extern const char kDCPainter[];      // paints into wParam's DC when given, validating nothing then
+extern const char kSilentPainter[];  // paints nothing into wParam's DC, validating nothing then
 // WM_PAINT messages the tests' classes have received.
 int& PaintsSeen();
 
