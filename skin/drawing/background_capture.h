@@ -44,8 +44,8 @@ class CapturedSurface {
   HDC dc_;
 };
 
-// The control's client area in its own window coordinates, taking scroll
-// bars as 17 pixels wide.
+// The control's client area in its own window coordinates, wherever its
+// borders and scroll bars put it.
 RECT ClientAreaInWindow(HWND control);
 // A surface (give it back with ReleaseSurface) of what lies behind the
 // control's client area under a white veil of alpha Translucency; null when

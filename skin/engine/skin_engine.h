@@ -42,8 +42,8 @@
 // client area, as always.
 //
 // Child controls: SkinImageButton and SkinStateImageButton answer false, and
-// SkinChildren does nothing, for a control that another family (or another
-// window) has registered already: it runs that family's procedure under the
+// SkinChildren and SkinTransparentChild do nothing, for a control that
+// another family (or another window) has registered already: it runs that family's procedure under the
 // same Hw_ properties, and a second registration would make it forward to
 // itself.
 #pragma once

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "skin/controls/child_skinning.h"
+#include "skin/controls/containers/containers.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/properties.h"
 #include "skin/engine/registry.h"
@@ -35,7 +36,7 @@ bool Registered(HWND window) {
 
 // A child dialog paints its own client and gets the window's background
 // where it erases; any other container keeps its own painting whole.
-constexpr int kOwnPaintingOnBackground = 2;
+constexpr int kOwnPaintingOnBackground = kPaintsOwnOverGround;
 constexpr int kOwnPainting = 0;
 
 void TakeIfContainer(SkinEngine& engine, int i, HWND child) {

@@ -73,7 +73,8 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
   const bool forwardMouse = !onStrip || ::GetCapture() == window;
 
   if (message == LateChildMessage()) {
-    TakeLateChild(*this, i, window, reinterpret_cast<HWND>(lParam));
+    HWND child = reinterpret_cast<HWND>(lParam);
+    if (w->Adopted.on && ::IsWindow(child)) TakeLateChild(*this, i, ::GetParent(child), child);
     return 0;
   }
 

@@ -69,6 +69,11 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK ContainerWndProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
   ContainerRecord* c = RecordOfContainer(container);
   if (!c) return Forward(container, message, wParam, lParam);
+  NoticeLateChildren(container, message, wParam, lParam);
+  if (c->paintSelf == kPaintsOwnOverGround) {
+    LRESULT answer = 0;
+    if (AnswerOwnPainting(container, message, wParam, lParam, answer)) return answer;
+  }
   switch (message) {
     case WM_SHOWWINDOW:
       if (wParam == TRUE) return OnShow(container, message, wParam, lParam);

@@ -6,4 +6,5 @@ rollcall_skin_sources(
   container_record.h
   container_wnd_proc.cpp
   containers.h
+  own_painting_containers.cpp
   skin_children.cpp)

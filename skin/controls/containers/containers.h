@@ -7,6 +7,11 @@
 
 namespace skin {
 
+// paintSelf of a container with painting of its own (a child dialog): the
+// engine lays what lies behind it where it erases and under what it paints,
+// and the container's own procedure paints over that.
+inline constexpr int kPaintsOwnOverGround = 2;
+
 // The subclass procedure of every registered container.
 LRESULT CALLBACK ContainerWndProc(HWND container, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -17,6 +22,12 @@ LRESULT CALLBACK ContainerWndProc(HWND container, UINT message, WPARAM wParam, L
 // pending full paint; a normal paint goes to that DC and lets the
 // translucent children redraw over it.
 void FullPaintContainer(HWND container, HDC target);
+// A container of kPaintsOwnOverGround: its paint, erase and show; true when
+// the message was answered (with `answer`).
+bool AnswerOwnPainting(HWND container, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer);
+// In an adopted window, a container's children made or shown after it was
+// skinned are taken as they appear (through the window's frame).
+void NoticeLateChildren(HWND container, UINT message, WPARAM wParam, LPARAM lParam);
 void NormalPaintContainer(HWND container);
 
 }  // namespace skin

@@ -364,6 +364,65 @@ TEST_F(AdoptedWindow, MovesByTheStripAndResizesOnlyWhereItWasResizable) {
   }
 }
 
+// A child dialog made after its window was skinned, painting a red square
+// of its own, and controls made later still: all skinned as they appear.
+INT_PTR CALLBACK RedSquarePage(HWND page, UINT message, WPARAM, LPARAM) {
+  if (message != WM_PAINT) return FALSE;
+  PAINTSTRUCT ps;
+  HDC dc = ::BeginPaint(page, &ps);
+  const RECT square{0, 0, 20, 20};
+  HBRUSH red = ::CreateSolidBrush(kPaintRed);
+  ::FillRect(dc, &square, red);
+  ::DeleteObject(red);
+  ::EndPaint(page, &ps);
+  return TRUE;
+}
+
+TEST_F(AdoptedWindow, ChildDialogsAndLateControlsAreSkinnedAsTheyAppear) {
+  HWND dialog = MakeModeless();
+  ASSERT_TRUE(Engine().SkinWindow(dialog));
+  ::SetCursorPos(0, 0);
+  ::ShowWindow(dialog, SW_SHOWNOACTIVATE);
+  testing_support::PumpFor(100);
+  const std::vector<WORD> pageTemplate =
+      dialog_test::Template(DS_CONTROL | WS_CHILD | WS_VISIBLE, "", 80, 40,
+                            {{"BUTTON", "页面里的", BS_AUTOCHECKBOX, 4, 24, 70, 12, 301}});
+  HWND page = ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr),
+                                           reinterpret_cast<LPCDLGTEMPLATEA>(pageTemplate.data()),
+                                           dialog, RedSquarePage, 0);
+  ASSERT_TRUE(page);
+  ::SetWindowPos(page, nullptr, 130, 36, 110, 50, SWP_NOZORDER | SWP_NOACTIVATE);
+  HWND late = ::CreateWindowExA(0, "BUTTON", "后来的", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 180,
+                                80, 90, 20, dialog, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  HWND lateInPage = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 4, 4, 60,
+                                      16, page, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  testing_support::PumpFor(200);
+  const int i = skin::FindSkinnedWindow(dialog);
+  EXPECT_EQ(::GetPropA(page, "Hw_FuID"), reinterpret_cast<HANDLE>(static_cast<intptr_t>(i)))
+      << "the page is no container of the window";
+  for (HWND c : {late, lateInPage, ::GetDlgItem(page, 301)})
+    EXPECT_TRUE(dialog_test::IsSkinned(c)) << dialog_test::Describe({c}) << " was left as it was";
+
+  ::ShowWindow(lateInPage, SW_HIDE);
+  ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  const Pixels shown = testing_support::CaptureShown(dialog, "adopted_late_page.png");
+  ASSERT_FALSE(shown.empty());
+  RECT bounds, at;
+  ::GetWindowRect(dialog, &bounds);
+  ::GetWindowRect(page, &at);
+  ::OffsetRect(&at, -bounds.left, -bounds.top);
+  // The page's own square, then the window's ground around it, not the
+  // dialog grey a page erases with.
+  EXPECT_TRUE(frame_test::Near(shown.at(at.left + 10, at.top + 10), kPaintRed, 2));
+  const Pixels frame = frame_test::FramePixels(i);
+  EXPECT_TRUE(frame_test::Near(shown.at(at.left + 60, at.top + 10),
+                               frame.at(at.left + 60, at.top + 10), 40))
+      << "the page does not show the window's ground";
+  EXPECT_GT(testing_support::ColourDistance(shown.at(at.left + 60, at.top + 10),
+                                            ::GetSysColor(COLOR_BTNFACE)),
+            30);
+}
+
 TEST_F(AdoptedWindow, ABorderlessWindowIsNotAdopted) {
   HWND window = frame_test::MakeWindow(300, 200, WS_MINIMIZEBOX);
   const int i = frame_test::Skin(window);
