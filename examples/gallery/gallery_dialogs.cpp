@@ -50,6 +50,9 @@ std::vector<WORD> PageTemplate(const std::vector<PageItem>& items) {
   return t;
 }
 
+// The pages need no handling of their own: the sheet and the engine do it all.
+INT_PTR CALLBACK PageProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
 void OpenPropertySheet(HWND owner) {
   const std::vector<WORD> general = PageTemplate({
       {"BUTTON", "点名时播放声音", BS_AUTOCHECKBOX, 10, 10, 120, 12},
@@ -74,7 +77,7 @@ void OpenPropertySheet(HWND owner) {
     pages[k].dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
     pages[k].pResource = reinterpret_cast<LPCDLGTEMPLATEA>(templates[k]->data());
     pages[k].pszTitle = titles[k];
-    pages[k].pfnDlgProc = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
+    pages[k].pfnDlgProc = PageProc;
   }
   PROPSHEETHEADERA sheet{};
   sheet.dwSize = sizeof sheet;
