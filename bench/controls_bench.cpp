@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "bench/bench_skin.h"
+#include "bench/bench_surfaces.h"
 #include "bench/bench_util.h"
 #include "bench/bench_window.h"
 #include "platform/handles.h"
@@ -21,14 +22,6 @@ constexpr RECT kGroupBox{0, -7, 514, -7 + 343};
 HWND MakeChild(HWND parent, const char* text, DWORD style, const RECT& r) {
   return ::CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
                            r.right - r.left, r.bottom - r.top, parent, nullptr, nullptr, nullptr);
-}
-
-// A memory surface of the size of `r`, to paint into and to copy from.
-platform::MemorySurface SurfaceOf(const RECT& r) {
-  platform::WindowDC screen(nullptr);
-  return platform::MemorySurface(
-      screen.get(), platform::UniqueBitmap(::CreateCompatibleBitmap(screen.get(), r.right - r.left,
-                                                                    r.bottom - r.top)));
 }
 
 }  // namespace
@@ -51,8 +44,8 @@ int main() {
     bench::PumpMessages();
 
     const RECT buttonRect{0, 0, kButton.right - kButton.left, kButton.bottom - kButton.top};
-    platform::MemorySurface buttonSurface = SurfaceOf(buttonRect);
-    platform::MemorySurface source = SurfaceOf(buttonRect);
+    platform::MemorySurface buttonSurface = bench::SurfaceOf(buttonRect);
+    platform::MemorySurface source = bench::SurfaceOf(buttonRect);
     const double buttonBlit = bench::TimeMs(2000, [&] {
       ::BitBlt(buttonSurface.dc(), 0, 0, buttonRect.right, buttonRect.bottom, source.dc(), 0, 0,
                SRCCOPY);
@@ -68,8 +61,8 @@ int main() {
     bench::Report("push button paint, hot and pressed", hot, "ms", bench::Ratio(hot, buttonBlit));
 
     const RECT boxRect{0, 0, kGroupBox.right - kGroupBox.left, kGroupBox.bottom - kGroupBox.top};
-    platform::MemorySurface boxSurface = SurfaceOf(boxRect);
-    platform::MemorySurface boxSource = SurfaceOf(boxRect);
+    platform::MemorySurface boxSurface = bench::SurfaceOf(boxRect);
+    platform::MemorySurface boxSource = bench::SurfaceOf(boxRect);
     const double boxBlit = bench::TimeMs(500, [&] {
       ::BitBlt(boxSurface.dc(), 0, 0, boxRect.right, boxRect.bottom, boxSource.dc(), 0, 0, SRCCOPY);
     });

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bench/bench_skin.h"
+#include "bench/bench_surfaces.h"
 #include "bench/bench_util.h"
 #include "bench/bench_window.h"
 #include "examples/gallery/gallery_form.h"
@@ -16,32 +17,6 @@
 #include "skin/controls/lists/lists.h"
 #include "skin/engine/child_registration.h"
 #include "skin/engine/registry.h"
-
-namespace {
-
-platform::MemorySurface SurfaceOf(int width, int height) {
-  platform::WindowDC screen(nullptr);
-  return platform::MemorySurface(
-      screen.get(), platform::UniqueBitmap(::CreateCompatibleBitmap(screen.get(), width, height)));
-}
-
-SIZE WindowSize(HWND control) {
-  RECT r;
-  ::GetWindowRect(control, &r);
-  return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
-// Mean milliseconds of a BitBlt of that size, reported.
-double BlitOf(SIZE size) {
-  platform::MemorySurface target = SurfaceOf(size.cx, size.cy);
-  platform::MemorySurface source = SurfaceOf(size.cx, size.cy);
-  const double ms = bench::TimeMs(
-      2000, [&] { ::BitBlt(target.dc(), 0, 0, size.cx, size.cy, source.dc(), 0, 0, SRCCOPY); });
-  bench::Report("BitBlt " + std::to_string(size.cx) + " x " + std::to_string(size.cy), ms, "ms");
-  return ms;
-}
-
-}  // namespace
 
 int main() {
   {
@@ -63,29 +38,29 @@ int main() {
       return 1;
     }
 
-    const SIZE edit = WindowSize(form.name);
-    const double editBlit = BlitOf(edit);
+    const SIZE edit = bench::WindowSize(form.name);
+    const double editBlit = bench::BlitOf(edit);
     const double ring = bench::TimeMs(300, [&] { skin::PaintEditFrame(form.name); });
     bench::Report("edit ring paint", ring, "ms", bench::Ratio(ring, editBlit));
 
-    const SIZE combo = WindowSize(form.subject);
-    const double comboBlit = BlitOf(combo);
+    const SIZE combo = bench::WindowSize(form.subject);
+    const double comboBlit = bench::BlitOf(combo);
     const int comboIndex = skin::FindChild(w->ComboControls, form.subject);
     const double list = bench::TimeMs(300, [&] { skin::PaintComboBox(i, comboIndex, false); });
     bench::Report("drop-down-list combo paint", list, "ms", bench::Ratio(list, comboBlit));
 
     HWND header = ::FindWindowExA(form.roll, nullptr, "SysHeader32", nullptr);
-    const SIZE headerSize = WindowSize(header);
-    const double headerBlit = BlitOf(headerSize);
+    const SIZE headerSize = bench::WindowSize(header);
+    const double headerBlit = bench::BlitOf(headerSize);
     const int headerIndex = skin::FindChild(w->Headers, header);
-    platform::MemorySurface headerSurface = SurfaceOf(headerSize.cx, headerSize.cy);
+    platform::MemorySurface headerSurface = bench::SurfaceOf(headerSize.cx, headerSize.cy);
     const double items =
         bench::TimeMs(300, [&] { skin::PaintHeader(i, headerIndex, headerSurface.dc()); });
     bench::Report("header paint, three items", items, "ms", bench::Ratio(items, headerBlit));
 
     RECT client;
     ::GetClientRect(form.roll, &client);
-    const double clientBlit = BlitOf(SIZE{client.right, client.bottom});
+    const double clientBlit = bench::BlitOf(SIZE{client.right, client.bottom});
     const double view = bench::TimeMs(100, [&] {
       ::RedrawWindow(form.roll, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     });

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bench/bench_skin.h"
+#include "bench/bench_surfaces.h"
 #include "bench/bench_util.h"
 #include "bench/bench_window.h"
 #include "examples/gallery/gallery_ranges.h"
@@ -14,32 +15,6 @@
 #include "skin/controls/ranges/ranges.h"
 #include "skin/engine/child_registration.h"
 #include "skin/engine/registry.h"
-
-namespace {
-
-platform::MemorySurface SurfaceOf(int width, int height) {
-  platform::WindowDC screen(nullptr);
-  return platform::MemorySurface(
-      screen.get(), platform::UniqueBitmap(::CreateCompatibleBitmap(screen.get(), width, height)));
-}
-
-SIZE WindowSize(HWND control) {
-  RECT r;
-  ::GetWindowRect(control, &r);
-  return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
-// Mean milliseconds of a BitBlt of that size, reported.
-double BlitOf(SIZE size) {
-  platform::MemorySurface target = SurfaceOf(size.cx, size.cy);
-  platform::MemorySurface source = SurfaceOf(size.cx, size.cy);
-  const double ms = bench::TimeMs(
-      2000, [&] { ::BitBlt(target.dc(), 0, 0, size.cx, size.cy, source.dc(), 0, 0, SRCCOPY); });
-  bench::Report("BitBlt " + std::to_string(size.cx) + " x " + std::to_string(size.cy), ms, "ms");
-  return ms;
-}
-
-}  // namespace
 
 int main() {
   {
@@ -62,20 +37,20 @@ int main() {
       return 1;
     }
 
-    const SIZE bar = WindowSize(ranges.volume);
-    const double barBlit = BlitOf(bar);
+    const SIZE bar = bench::WindowSize(ranges.volume);
+    const double barBlit = bench::BlitOf(bar);
     const int barIndex = skin::FindChild(w->TrackBars, ranges.volume);
     const double track = bench::TimeMs(300, [&] { skin::PaintTrackBar(i, barIndex); });
     bench::Report("track bar paint", track, "ms", bench::Ratio(track, barBlit));
 
-    const SIZE progress = WindowSize(ranges.progress);
-    const double progressBlit = BlitOf(progress);
+    const SIZE progress = bench::WindowSize(ranges.progress);
+    const double progressBlit = bench::BlitOf(progress);
     const int progressIndex = skin::FindChild(w->ProgressBars, ranges.progress);
     const double fill = bench::TimeMs(300, [&] { skin::PaintProgressBar(i, progressIndex); });
     bench::Report("progress bar paint", fill, "ms", bench::Ratio(fill, progressBlit));
 
-    const SIZE spin = WindowSize(ranges.spin);
-    const double spinBlit = BlitOf(spin);
+    const SIZE spin = bench::WindowSize(ranges.spin);
+    const double spinBlit = bench::BlitOf(spin);
     const int spinIndex = skin::FindChild(w->UpDowns, ranges.spin);
     const double halves =
         bench::TimeMs(300, [&] { skin::PaintUpDown(i, spinIndex, true, false, MAKELPARAM(2, 2)); });

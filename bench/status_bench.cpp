@@ -7,28 +7,13 @@
 #include <vector>
 
 #include "bench/bench_skin.h"
+#include "bench/bench_surfaces.h"
 #include "bench/bench_util.h"
 #include "bench/bench_window.h"
 #include "platform/handles.h"
 #include "skin/engine/registry.h"
 
 namespace {
-
-platform::MemorySurface SurfaceOf(int width, int height) {
-  platform::WindowDC screen(nullptr);
-  return platform::MemorySurface(
-      screen.get(), platform::UniqueBitmap(::CreateCompatibleBitmap(screen.get(), width, height)));
-}
-
-// Mean milliseconds of a BitBlt of that size, reported.
-double BlitOf(int width, int height) {
-  platform::MemorySurface target = SurfaceOf(width, height);
-  platform::MemorySurface source = SurfaceOf(width, height);
-  const double ms = bench::TimeMs(
-      2000, [&] { ::BitBlt(target.dc(), 0, 0, width, height, source.dc(), 0, 0, SRCCOPY); });
-  bench::Report("BitBlt " + std::to_string(width) + " x " + std::to_string(height), ms, "ms");
-  return ms;
-}
 
 skin::StatusPanel Panel(int width, const char* text) {
   skin::StatusPanel p;
@@ -58,7 +43,7 @@ int main() {
     program.engine.RenderFrame(i);
 
     const skin::IntRect panel = w->StatusPanelRects.at(2);
-    const double panelBlit = BlitOf(panel.width, panel.height);
+    const double panelBlit = bench::BlitOf(SIZE{panel.width, panel.height});
     program.engine.SetStatusStyle(window, false, true, 0x000000, 0xFFFFFF);
     const double glow = bench::TimeMs(300, [&] { program.engine.DrawStatusBar(i, nullptr, 2); });
     bench::Report("status panel redraw, glowing", glow, "ms", bench::Ratio(glow, panelBlit));
@@ -66,7 +51,7 @@ int main() {
     const double plain = bench::TimeMs(300, [&] { program.engine.DrawStatusBar(i, nullptr, 2); });
     bench::Report("status panel redraw, plain", plain, "ms", bench::Ratio(plain, panelBlit));
 
-    const double frameBlit = BlitOf(512, 394);
+    const double frameBlit = bench::BlitOf(SIZE{512, 394});
     program.engine.SetStatusStyle(window, false, true, 0x000000, 0xFFFFFF);
     const double render = bench::TimeMs(100, [&] { program.engine.RenderFrame(i); });
     bench::Report("frame render with a glowing status strip", render, "ms",
@@ -84,7 +69,7 @@ int main() {
     // The same window at a maximised 1920 x 1080.
     ::SetWindowPos(window, nullptr, 0, 0, 1920, 1080, SWP_NOZORDER | SWP_NOACTIVATE);
     bench::PumpMessages();
-    const double bigBlit = BlitOf(1920, 1080);
+    const double bigBlit = bench::BlitOf(SIZE{1920, 1080});
     const double big = bench::TimeMs(20, [&] { program.engine.RenderFrame(i); });
     bench::Report("frame render 1920 x 1080 with the strip", big, "ms", bench::Ratio(big, bigBlit));
 

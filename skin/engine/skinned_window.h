@@ -76,32 +76,22 @@ struct ControlBrush {
   platform::UniqueBitmap bitmap;
 };
 
-// The background picture as last placed on the frame: decoding and
-// stretching it again for every render would cost far more than the rest of
-// the frame.
+// The background picture, decoded once: decoding it again for every render
+// would cost far more than the rest of the frame.
 struct BackgroundLayer {
-  std::vector<uint8_t> source;  // the picture it was made from
-  int32_t mode = -1;
-  int32_t width = 0, height = 0;
-  graphics::Bitmap layer;  // width x height, the picture where the mode puts it
   // The picture decoded, kept across sizes: a resize places it again
   // without decoding it again.
   std::vector<uint8_t> decodedSource;
   graphics::Image decoded;
+  // Its pixels at its own size, premultiplied, top-down rows.
+  std::vector<uint32_t> pixels;
+  int32_t width = 0, height = 0;
 
-  bool Matches(const std::vector<uint8_t>& bytes, int m, int w, int h) const {
-    return mode == m && width == w && height == h && source == bytes;
-  }
-  void ResetPlacement() {
-    layer.DisposeImage();
-    source.clear();
-    mode = -1;
-    width = height = 0;
-  }
   void Reset() {
-    ResetPlacement();
     decoded.DisposeImage();
     decodedSource.clear();
+    std::vector<uint32_t>().swap(pixels);
+    width = height = 0;
   }
 };
 
@@ -183,6 +173,11 @@ struct SkinnedWindow {
   ChildList<ContainerRecord> Containers;
   ChildList<DockedChild> DockedChildren;
   bool Dirty = false;
+  // The size is still changing (a live resize by the border, a maximise or
+  // restore): a new size draws its picture draft, and DraftShown says the
+  // frame shows one, to be drawn at full quality once the size settles.
+  bool SizeSettling = false;
+  bool DraftShown = false;
   // The rendered frame: FrameBitmap is selected into FrameDC (declared first,
   // so the DC goes before its bitmap).
   platform::UniqueBitmap FrameBitmap;

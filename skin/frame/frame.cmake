@@ -8,7 +8,7 @@ rollcall_skin_sources(
   caption_images.cpp
   docked_child.h docked_children.cpp
   frame_behaviour.cpp frame_zones.h
-  frame_painting.cpp render_profile.h
+  frame_render.cpp frame_ground.cpp frame_ground.h frame_title.cpp render_profile.h
   frame_layers.h frame_layer_ops.h frame_layer_ops.cpp
   frame_space.cpp frame_space.h
   frame_wnd_proc.cpp

@@ -114,6 +114,32 @@ bool LoadPixels(const DibView& view, const std::vector<uint32_t>& from) {
   return true;
 }
 
+void SaveRows(const DibView& view, const std::vector<uint32_t>& ground, KeptRows& into) {
+  into.Clear();
+  if (ground.size() != view.Count()) return;
+  ::GdiFlush();
+  const size_t width = static_cast<size_t>(view.width);
+  for (int r = 0; r < view.height; ++r) {
+    const uint32_t* row = view.bits + r * width;
+    if (std::memcmp(row, ground.data() + r * width, width * sizeof(uint32_t)) == 0) continue;
+    into.rows.push_back(r);
+    into.pixels.insert(into.pixels.end(), row, row + width);
+  }
+  into.valid = true;
+}
+
+bool LoadRows(const DibView& view, const std::vector<uint32_t>& ground, const KeptRows& from) {
+  const size_t width = static_cast<size_t>(view.width);
+  if (!from.valid || from.pixels.size() != from.rows.size() * width) return false;
+  if (!LoadPixels(view, ground)) return false;
+  for (size_t n = 0; n < from.rows.size(); ++n) {
+    if (from.rows[n] < 0 || from.rows[n] >= view.height) return false;
+    std::memcpy(view.bits + from.rows[n] * width, from.pixels.data() + n * width,
+                width * sizeof(uint32_t));
+  }
+  return true;
+}
+
 bool SaveBox(const DibView& view, KeptButtonStep& box) {
   const int left = std::max(box.x, 0), top = std::max(box.y, 0);
   const int right = std::min(box.x + box.width, view.width);
@@ -138,6 +164,27 @@ void LoadBox(const DibView& view, const KeptButtonStep& box) {
   for (int y = 0; y < box.height; ++y)
     std::memcpy(view.Row(box.y + y) + box.x, &box.pixels[static_cast<size_t>(y) * box.width],
                 box.width * sizeof(uint32_t));
+}
+
+namespace {
+
+size_t BitmapBytes(HBITMAP bitmap) {
+  BITMAP b{};
+  if (!bitmap || !::GetObjectA(bitmap, sizeof b, &b)) return 0;
+  return static_cast<size_t>(b.bmWidthBytes) * b.bmHeight;
+}
+
+}  // namespace
+
+size_t KeptFrameBytes(const SkinnedWindow& w) {
+  const FrameLayers& kept = w.Layers;
+  size_t bytes = kept.sectionBytes ? kept.sectionBytes : BitmapBytes(w.FrameBitmap.get());
+  bytes += kept.base.pixels.size() * sizeof(uint32_t);
+  bytes += kept.finished.pixels.size() * sizeof(uint32_t);
+  for (const KeptButtonStep& s : kept.buttonSteps) bytes += s.pixels.size() * sizeof(uint32_t);
+  bytes += BitmapBytes(w.CaptionCacheDC.bitmap()) + BitmapBytes(w.StatusCacheDC.bitmap());
+  bytes += w.Background.pixels.size() * sizeof(uint32_t);
+  return bytes;
 }
 
 }  // namespace skin

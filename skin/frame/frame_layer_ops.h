@@ -45,7 +45,15 @@ bool ViewOf(HBITMAP bitmap, DibView& view);
 void SavePixels(const DibView& view, std::vector<uint32_t>& into);
 bool LoadPixels(const DibView& view, const std::vector<uint32_t>& from);
 // A box of the bitmap as top-down rows, clipped to the bitmap, and back.
+// The rows of the bitmap that differ from `ground` (a whole-bitmap copy
+// made by SavePixels), and the bitmap made of the ground and those rows.
+void SaveRows(const DibView& view, const std::vector<uint32_t>& ground, KeptRows& into);
+bool LoadRows(const DibView& view, const std::vector<uint32_t>& ground, const KeptRows& from);
 bool SaveBox(const DibView& view, KeptButtonStep& box);
 void LoadBox(const DibView& view, const KeptButtonStep& box);
+
+// Bytes of pixels the window keeps for its frame: the frame bitmap, the
+// kept layers, the clean strips and the decoded picture.
+size_t KeptFrameBytes(const SkinnedWindow& w);
 
 }  // namespace skin

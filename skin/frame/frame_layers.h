@@ -57,6 +57,24 @@ struct KeptPixels {
   }
 };
 
+// The finished frame as the rows where it differs from the ground it was
+// drawn on (the caption and status strips): kept whole, it would cost as
+// much memory as the ground again.
+struct KeptRows {
+  LayerKey key;
+  bool valid = false;
+  std::vector<int> rows;         // in the bitmap's own row order
+  std::vector<uint32_t> pixels;  // those rows, one after the other
+
+  bool Holds(const LayerKey& k) const { return valid && key == k; }
+  void Clear() {
+    key.clear();
+    valid = false;
+    std::vector<int>().swap(rows);
+    std::vector<uint32_t>().swap(pixels);
+  }
+};
+
 // A caption button's box as one fade step leaves it (the button and the
 // separators beside it).
 struct KeptButtonStep {
@@ -74,9 +92,9 @@ struct FrameLayers {
   // The frame after background, picture, gloss and outline: the ground every
   // render starts from.
   KeptPixels base;
-  // The whole finished frame (title, caption buttons and status panels on
-  // the base): a render of an unchanged window is one copy of it.
-  KeptPixels finished;
+  // The finished frame (title, caption buttons and status panels on the
+  // base): a render of an unchanged window is a copy of the base and these.
+  KeptRows finished;
   // The window region as the system holds it after a render set it, and
   // the client size it was made for.
   std::vector<uint8_t> region;

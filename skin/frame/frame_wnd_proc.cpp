@@ -26,6 +26,9 @@ constexpr int kFadeSteps = 8;
 constexpr int kAlphaPerStep = 30;
 
 UINT_PTR FadeTimerId(HWND window) { return reinterpret_cast<UINT_PTR>(window); }
+// Fires once the size a maximise or restore gave the window has settled.
+constexpr UINT_PTR kSettledTimerId = 0x5E77;
+constexpr UINT kSettleMs = 250;
 
 bool RenderedSizeDiffers(const SkinnedWindow& w) {
   if (!w.FrameBitmap) return false;
@@ -38,6 +41,23 @@ bool RenderedSizeDiffers(const SkinnedWindow& w) {
 RECT FrameRect(const SkinnedWindow& w) {
   const SIZE size = FrameSize(w);
   return RECT{0, 0, size.cx, size.cy};
+}
+
+// A maximise or restore: the new size draws its picture draft, at full
+// quality once no further size follows for a moment.
+void BeginSizeChange(HWND window, SkinnedWindow& w) {
+  w.SizeSettling = true;
+  ::SetTimer(window, kSettledTimerId, kSettleMs, nullptr);
+}
+
+// The size has settled: a frame showing a draft picture is drawn again.
+void OnSizeSettled(int i) {
+  SkinnedWindow* w = WindowRecord(i);
+  if (!w) return;
+  w->SizeSettling = false;
+  if (!w->DraftShown) return;
+  w->Dirty = true;
+  ::InvalidateRect(w->Hwnd, nullptr, FALSE);
 }
 
 bool IsClientMouseMessage(UINT message) {
@@ -54,6 +74,7 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
   if (message == WM_NCDESTROY) {
     UnregisterWindow(window);
     ::KillTimer(window, FadeTimerId(window));
+    ::KillTimer(window, kSettledTimerId);
     return forward();
   }
   if (!w) return forward();
@@ -150,15 +171,19 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       break;
     }
     case WM_QUERYOPEN: w->Minimised = false; break;
+    case WM_ENTERSIZEMOVE: w->SizeSettling = true; break;
+    case WM_EXITSIZEMOVE: OnSizeSettled(i); break;
     case WM_SYSCOMMAND:
       switch (wParam & 0xFFF0) {
         case SC_MAXIMIZE:
           w->Maximised = true;
           w->Dirty = true;
+          BeginSizeChange(window, *w);
           break;
         case SC_RESTORE:
           w->Dirty = true;
           w->Minimised = false;
+          BeginSizeChange(window, *w);
           break;
         case SC_MINIMIZE:
           w->Dirty = true;
@@ -168,6 +193,10 @@ LRESULT SkinEngine::FrameWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       break;
     case WM_TIMER:
       if (wParam == FadeTimerId(window)) OnFadeTick(i, window);
+      if (wParam == kSettledTimerId) {
+        ::KillTimer(window, kSettledTimerId);
+        OnSizeSettled(i);
+      }
       break;
     case WM_MOUSEMOVE: OnHover(i, window, at); break;
     case WM_LBUTTONDOWN:
