@@ -5,6 +5,7 @@
 // same size and next to its target.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "platform/handles.h"
 #include "skin/engine/registry.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/frame/frame_layer_ops.h"
 #include "skin/frame/render_profile.h"
 
 namespace {
@@ -25,8 +27,17 @@ struct Case {
   const char* name;
   int width, height;
   bool title, status;
-  double target;  // ms; 0: none set
+  double target;         // ms at the same size; 0: none set
+  double newSizeTarget;  // ms at a new size
+  int memoryTarget;      // MB of kept pixels; 0: none set
 };
+
+// Megabytes (2^20 bytes) of pixels window i keeps for its frame.
+double KeptMegabytes(int i) {
+  const skin::SkinnedWindow* w = skin::WindowRecord(i);
+  if (!w) return -1;
+  return static_cast<double>(skin::KeptFrameBytes(*w)) / (1024.0 * 1024.0);
+}
 
 std::string Target(double ms) {
   if (ms <= 0) return "";
@@ -63,6 +74,16 @@ double TimeResizedRenders(skin::SkinEngine& engine, HWND window, int w, int h, i
   }
   Resize(window, w, h);
   return total / count;
+}
+
+// The same during a live resize by the border, as the system's sizing loop
+// brackets it: the picture is drawn draft at each new size.
+double TimeLiveResizeRenders(skin::SkinEngine& engine, HWND window, int w, int h, int count,
+                             HDC screen) {
+  ::SendMessageA(window, WM_ENTERSIZEMOVE, 0, 0);
+  const double ms = TimeResizedRenders(engine, window, w, h, count, screen);
+  ::SendMessageA(window, WM_EXITSIZEMOVE, 0, 0);
+  return ms;
 }
 
 void ReportStages(const RenderProfile& p, double blit) {
@@ -123,18 +144,33 @@ void Measure(skin::SkinEngine& engine, const Case& c) {
   skin::ActiveRenderProfile() = nullptr;
   ReportStages(profile, blit);
 
-  const double resized =
-      TimeResizedRenders(engine, window, c.width, c.height, runs / 2, screen.get());
-  bench::Report("  RenderFrame, shown, a new size each time", resized, "ms",
-                bench::Ratio(resized, blit) + Target(c.target));
+  const double live =
+      TimeLiveResizeRenders(engine, window, c.width, c.height, runs / 2, screen.get());
+  bench::Report("  RenderFrame, shown, a new size, live resize", live, "ms",
+                bench::Ratio(live, blit) + Target(c.newSizeTarget));
   profile.Clear();
   skin::ActiveRenderProfile() = &profile;
-  TimeResizedRenders(engine, window, c.width, c.height, runs / 2, screen.get());
+  TimeLiveResizeRenders(engine, window, c.width, c.height, runs / 2, screen.get());
   skin::ActiveRenderProfile() = nullptr;
   ReportStages(profile, blit);
 
-  // One fade step of the close button, as the fade timer draws it.
+  const int restRuns = std::max(2, runs / 10);
+  const double resized =
+      TimeResizedRenders(engine, window, c.width, c.height, restRuns, screen.get());
+  bench::Report("  RenderFrame, shown, a new size at rest", resized, "ms",
+                bench::Ratio(resized, blit) + " (full quality, once a size settles)");
+  profile.Clear();
+  skin::ActiveRenderProfile() = &profile;
+  TimeResizedRenders(engine, window, c.width, c.height, restRuns, screen.get());
+  skin::ActiveRenderProfile() = nullptr;
+  ReportStages(profile, blit);
+
   i = skin::FindSkinnedWindow(window);
+  engine.RenderFrame(i, screen.get());
+  bench::Report("  pixels kept for the frame", KeptMegabytes(i), "MB",
+                c.memoryTarget > 0 ? "target under " + std::to_string(c.memoryTarget) + " MB" : "");
+
+  // One fade step of the close button, as the fade timer draws it.
   engine.RenderFrame(i);
   skin::SkinnedWindow* w = skin::WindowRecord(i);
   const int k = w->CaptionButtons.count();
@@ -161,10 +197,10 @@ int main() {
   {
     bench::ProgramSkin program;
     const Case cases[] = {
-        {"FrameBenchMain", 512, 394, false, false, 2.0},
-        {"FrameBenchStatus", 512, 394, true, true, 2.0},
-        {"FrameBenchMaximised", 1920, 1080, false, false, 16.0},
-        {"FrameBenchMaximisedStatus", 1920, 1080, true, true, 16.0},
+        {"FrameBenchMain", 512, 394, false, false, 2.0, 16.0, 0},
+        {"FrameBenchStatus", 512, 394, true, true, 2.0, 16.0, 0},
+        {"FrameBenchMaximised", 1920, 1080, false, false, 6.0, 50.0, 24},
+        {"FrameBenchMaximisedStatus", 1920, 1080, true, true, 6.0, 50.0, 24},
     };
     std::printf(
         "The program's picture stretched (mode 3) under a black frame.\n"
