@@ -43,6 +43,20 @@ class ImageAttributes {
   Gdiplus::GpImageAttributes* native_ = nullptr;
 };
 
+// The outline's two lines on a W x H frame.
+void DrawOutlinePaths(graphics::Graphics& g, float W, float H) {
+  graphics::Pen dark, light;
+  dark.CreatePen1(MakeArgb(kBlack, 180), 1.0f);
+  light.CreatePen1(MakeArgb(kWhite, 180), 1.0f);
+  graphics::Path outer, inner;
+  outer.CreatePath();
+  inner.CreatePath();
+  RoundRectPath(outer, 0, 0, W - 1, H - 1, 7);
+  RoundRectPath(inner, 1, 1, W - 3, H - 3, 6);
+  g.DrawPath(dark, outer);
+  g.DrawPath(light, inner);
+}
+
 // Pixels of a bitmap, premultiplied and top-down, copied out of it.
 bool ReadPixels(graphics::Bitmap& bitmap, int width, int height, std::vector<uint32_t>& into) {
   Gdiplus::BitmapData data{};
@@ -167,6 +181,41 @@ ProbeOutside ProbeOutline(int width, int height) {
   return probe;
 }
 
+// The outline drawn on a transparent frame of kKitSize pixels a side: its
+// corners lie within kKitCorner pixels of the edges, and between them each
+// line runs straight.
+constexpr int kKitCorner = 12, kKitSize = 32;
+
+struct OutlineKit {
+  std::vector<uint32_t> pixels;  // premultiplied, top-down
+};
+
+OutlineKit DrawOutlineKit() {
+  OutlineKit kit;
+  graphics::Bitmap canvas;
+  graphics::Graphics g;
+  if (!canvas.CreateBitmap(kKitSize, kKitSize, PixelFormat32bppPARGB) ||
+      !g.GetImageGraphicsContext(canvas))
+    return kit;
+  g.GraphicsClear(0);
+  DrawOutlinePaths(g, kKitSize, kKitSize);
+  g.DeleteGraphics();
+  ReadPixels(canvas, kKitSize, kKitSize, kit.pixels);
+  return kit;
+}
+
+const OutlineKit& Kit() {
+  static const OutlineKit kit = DrawOutlineKit();
+  return kit;
+}
+
+// Where pixel x of a frame `extent` pixels wide finds its like in the kit.
+int KitIndex(int x, int extent) {
+  if (x < kKitCorner) return x;
+  if (x >= extent - kKitCorner) return kKitSize - (extent - x);
+  return kKitCorner;
+}
+
 const ProbeOutside& CornerProbe() {
   static const ProbeOutside probe = ProbeOutline(2 * kCornerBox, 2 * kCornerBox);
   return probe;
@@ -190,8 +239,7 @@ void BlendPremultiplied(const DibView& view, int x, int y, const uint32_t* pixel
         const uint32_t d = target[n], keep = 255 - a;
         uint32_t out = 0;
         for (int shift = 0; shift < 32; shift += 8) {
-          const uint32_t mixed =
-              ((s >> shift) & 0xFF) + (((d >> shift) & 0xFF) * keep + 127) / 255;
+          const uint32_t mixed = ((s >> shift) & 0xFF) + (((d >> shift) & 0xFF) * keep + 127) / 255;
           out |= std::min<uint32_t>(mixed, 255) << shift;
         }
         target[n] = out;
@@ -221,6 +269,39 @@ PictureQuality PaintGround(SkinnedWindow& w, const DibView& view, graphics::Grap
     g.Flush(Gdiplus::FlushIntentionSync);
   }
   return drawn;
+}
+
+void DrawOutline(const DibView& view) {
+  const int W = view.width, H = view.height;
+  const OutlineKit& kit = Kit();
+  if (W < 2 * kKitCorner + 1 || H < 2 * kKitCorner + 1 || kit.pixels.empty()) {
+    // Too small to be pieced together: drawn as it is.
+    graphics::Bitmap canvas;
+    graphics::Graphics g;
+    std::vector<uint32_t> pixels;
+    if (!canvas.CreateBitmap(W, H, PixelFormat32bppPARGB) || !g.GetImageGraphicsContext(canvas))
+      return;
+    g.GraphicsClear(0);
+    DrawOutlinePaths(g, static_cast<float>(W), static_cast<float>(H));
+    g.DeleteGraphics();
+    if (ReadPixels(canvas, W, H, pixels)) BlendPremultiplied(view, 0, 0, pixels.data(), W, H, W);
+    return;
+  }
+  ::GdiFlush();
+  std::vector<uint32_t> row(W);
+  auto blendRow = [&](int y, int from, int to) {
+    const uint32_t* source = &kit.pixels[static_cast<size_t>(KitIndex(y, H)) * kKitSize];
+    for (int x = from; x < to; ++x) row[x] = source[KitIndex(x, W)];
+    BlendPremultiplied(view, from, y, row.data() + from, to - from, 1, W);
+  };
+  for (int y = 0; y < H; ++y) {
+    if (y < kKitCorner || y >= H - kKitCorner) {
+      blendRow(y, 0, W);
+    } else {
+      blendRow(y, 0, kKitCorner);
+      blendRow(y, W - kKitCorner, W);
+    }
+  }
 }
 
 void MaskOutsideOutline(const DibView& view) {
@@ -273,17 +354,7 @@ void SkinEngine::DrawFrameBorder(int i, graphics::Graphics& g) {
   const SkinnedWindow* w = WindowRecord(i);
   if (!w) return;
   const SIZE size = FrameSize(*w);
-  const float W = static_cast<float>(size.cx), H = static_cast<float>(size.cy);
-  graphics::Pen dark, light;
-  dark.CreatePen1(MakeArgb(kBlack, 180), 1.0f);
-  light.CreatePen1(MakeArgb(kWhite, 180), 1.0f);
-  graphics::Path outer, inner;
-  outer.CreatePath();
-  inner.CreatePath();
-  RoundRectPath(outer, 0, 0, W - 1, H - 1, 7);
-  RoundRectPath(inner, 1, 1, W - 3, H - 3, 6);
-  g.DrawPath(dark, outer);
-  g.DrawPath(light, inner);
+  DrawOutlinePaths(g, static_cast<float>(size.cx), static_cast<float>(size.cy));
 }
 
 }  // namespace skin

@@ -28,6 +28,11 @@ enum class PictureQuality { kFull, kDraft };
 PictureQuality PaintGround(SkinnedWindow& w, const DibView& view, graphics::Graphics& g,
                            PictureQuality wanted);
 
+// The two-line outline DrawFrameBorder draws, on a frame the size of
+// `view`: from a copy drawn once on a small frame, whose corners and
+// straight runs are those of a frame of any size.
+void DrawOutline(const DibView& view);
+
 // Gives every pixel of `view` outside the rounded outline of a frame of
 // its size the opaque magenta the window region leaves out.
 void MaskOutsideOutline(const DibView& view);

@@ -104,6 +104,8 @@ bool ViewOf(HBITMAP bitmap, DibView& view) {
 
 void SavePixels(const DibView& view, std::vector<uint32_t>& into) {
   ::GdiFlush();
+  // Memory kept from a much larger frame (a maximised window restored) goes.
+  if (into.capacity() > 2 * view.Count()) std::vector<uint32_t>().swap(into);
   into.assign(view.bits, view.bits + view.Count());
 }
 
@@ -179,11 +181,11 @@ size_t BitmapBytes(HBITMAP bitmap) {
 size_t KeptFrameBytes(const SkinnedWindow& w) {
   const FrameLayers& kept = w.Layers;
   size_t bytes = kept.sectionBytes ? kept.sectionBytes : BitmapBytes(w.FrameBitmap.get());
-  bytes += kept.base.pixels.size() * sizeof(uint32_t);
-  bytes += kept.finished.pixels.size() * sizeof(uint32_t);
-  for (const KeptButtonStep& s : kept.buttonSteps) bytes += s.pixels.size() * sizeof(uint32_t);
+  bytes += kept.base.pixels.capacity() * sizeof(uint32_t);
+  bytes += kept.finished.pixels.capacity() * sizeof(uint32_t);
+  for (const KeptButtonStep& s : kept.buttonSteps) bytes += s.pixels.capacity() * sizeof(uint32_t);
   bytes += BitmapBytes(w.CaptionCacheDC.bitmap()) + BitmapBytes(w.StatusCacheDC.bitmap());
-  bytes += w.Background.pixels.size() * sizeof(uint32_t);
+  bytes += w.Background.pixels.capacity() * sizeof(uint32_t);
   return bytes;
 }
 

@@ -51,9 +51,11 @@ struct KeptPixels {
   std::vector<uint32_t> pixels;  // the 32-bit frame bitmap, whole, in its own row order
 
   bool Holds(const LayerKey& k) const { return !pixels.empty() && key == k; }
+  // Forgets the pixels but keeps their memory: the next ground, often of
+  // much the same size, is copied into pages already in place.
   void Clear() {
     key.clear();
-    std::vector<uint32_t>().swap(pixels);
+    pixels.clear();
   }
 };
 
@@ -70,8 +72,8 @@ struct KeptRows {
   void Clear() {
     key.clear();
     valid = false;
-    std::vector<int>().swap(rows);
-    std::vector<uint32_t>().swap(pixels);
+    rows.clear();
+    pixels.clear();
   }
 };
 

@@ -106,7 +106,10 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
   const bool first = !w->FrameDC;
   if (first) w->FrameDC.reset(::CreateCompatibleDC(nullptr));
   if (!w->FrameDC) return;
-  {
+  DibView view;
+  // A frame of the size shown last is drawn into the same bitmap: its pages
+  // are in place already, where a new one's would be handed out afresh.
+  if (!ViewOf(w->FrameBitmap.get(), view) || view.width != W || view.height != H) {
     platform::UniqueBitmap frame = NewFrameBitmap(W, H, w->Layers);
     if (!frame) return;
     HGDIOBJ previous = ::SelectObject(w->FrameDC.get(), frame.get());
@@ -115,7 +118,6 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
     SetHandleProp(window, prop::Ck_wtjbdx, w->FrameBitmap.get());
   }
   HDC frameDC = w->FrameDC.get();
-  DibView view;
   const bool viewed = ViewOf(w->FrameBitmap.get(), view);
   lap.Lap(RenderProfile::kCanvas);
 
@@ -160,7 +162,12 @@ void SkinEngine::RenderFrame(int i, std::optional<HDC> dc) {
       }
       g.Flush(Gdiplus::FlushIntentionSync);
       lap.Lap(RenderProfile::kBackground);
-      if (w->ShowCaption) DrawFrameBorder(i, g);
+      if (w->ShowCaption) {
+        if (viewed)
+          DrawOutline(view);
+        else
+          DrawFrameBorder(i, g);
+      }
       g.Flush(Gdiplus::FlushIntentionSync);
       if (viewed) MaskOutsideOutline(view);
       lap.Lap(RenderProfile::kBorder);
