@@ -86,12 +86,14 @@ struct BackgroundLayer {
   // Its pixels at its own size, premultiplied, top-down rows.
   std::vector<uint32_t> pixels;
   int32_t width = 0, height = 0;
+  bool opaque = false;  // every pixel at full alpha: a copy is its blend
 
   void Reset() {
     decoded.DisposeImage();
     decodedSource.clear();
     std::vector<uint32_t>().swap(pixels);
     width = height = 0;
+    opaque = false;
   }
 };
 

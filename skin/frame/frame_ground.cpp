@@ -1,6 +1,7 @@
 #include "skin/frame/frame_ground.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "graphics/bitmap.h"
 #include "graphics/line_brush.h"
@@ -89,6 +90,8 @@ bool Decode(BackgroundLayer& cache, const std::vector<uint8_t>& bytes) {
   if (!ReadPixels(own, iw, ih, cache.pixels)) return false;
   cache.width = iw;
   cache.height = ih;
+  cache.opaque = std::all_of(cache.pixels.begin(), cache.pixels.end(),
+                             [](uint32_t p) { return (p >> 24) == 255; });
   return true;
 }
 
@@ -107,17 +110,24 @@ bool Stretch(const BackgroundLayer& cache, int W, int H, std::vector<uint32_t>& 
   return ReadPixels(layer, W, H, into);
 }
 
-// The same with the nearest source pixel for each frame pixel.
-void StretchNearest(const BackgroundLayer& cache, int W, int H, std::vector<uint32_t>& into) {
-  into.resize(static_cast<size_t>(W) * H);
+// The same with the nearest source pixel for each pixel of `view`. A row that samples the source row of the row above
+// is a copy of it.
+void StretchNearest(const BackgroundLayer& cache, const DibView& view) {
+  const int W = view.width, H = view.height;
   std::vector<int> column(W);
   for (int x = 0; x < W; ++x)
     column[x] = std::min(cache.width - 1, static_cast<int>((x + 0.5) * cache.width / W));
+  int last = -1;
   for (int y = 0; y < H; ++y) {
     const int sy = std::min(cache.height - 1, static_cast<int>((y + 0.5) * cache.height / H));
+    uint32_t* row = view.Row(y);
+    if (sy == last) {
+      std::memcpy(row, view.Row(y - 1), sizeof(uint32_t) * W);
+      continue;
+    }
     const uint32_t* source = &cache.pixels[static_cast<size_t>(sy) * cache.width];
-    uint32_t* row = &into[static_cast<size_t>(y) * W];
     for (int x = 0; x < W; ++x) row[x] = source[column[x]];
+    last = sy;
   }
 }
 
@@ -133,11 +143,18 @@ PictureQuality PlacePicture(BackgroundLayer& cache, int mode, const DibView& vie
       BlendPremultiplied(view, (W - iw) / 2, (H - ih) / 2, cache.pixels.data(), iw, ih, iw);
       break;
     case 3: {
+      if (wanted == PictureQuality::kDraft && cache.opaque) {
+        StretchNearest(cache, view);
+        return wanted;
+      }
       std::vector<uint32_t> stretched;
-      if (wanted == PictureQuality::kDraft)
-        StretchNearest(cache, W, H, stretched);
-      else if (!Stretch(cache, W, H, stretched))
+      if (wanted == PictureQuality::kDraft) {
+        // Translucent: drawn aside, then blended over the ground.
+        stretched.resize(view.Count());
+        StretchNearest(cache, DibView{stretched.data(), W, H, false});
+      } else if (!Stretch(cache, W, H, stretched)) {
         return PictureQuality::kFull;
+      }
       BlendPremultiplied(view, 0, 0, stretched.data(), W, H, W);
       return wanted;
     }
@@ -251,14 +268,17 @@ void BlendPremultiplied(const DibView& view, int x, int y, const uint32_t* pixel
 PictureQuality PaintGround(SkinnedWindow& w, const DibView& view, graphics::Graphics& g,
                            PictureQuality wanted) {
   const bool own = !w.BackImage.empty();
-  ::GdiFlush();
-  Fill(view, MakeArgb(own ? w.BackColour : Module.ThemeColour));
-
-  PictureQuality drawn = PictureQuality::kFull;
   const std::vector<uint8_t>& bytes = own ? w.BackImage : Module.BackgroundImage;
   const int mode = own ? w.BackMode : Module.BackgroundMode;
-  if (!bytes.empty() && Decode(w.Background, bytes))
-    drawn = PlacePicture(w.Background, mode, view, wanted);
+  const bool decoded = !bytes.empty() && Decode(w.Background, bytes);
+  ::GdiFlush();
+  // An opaque picture drawn draft over the whole frame hides the colour.
+  const bool covered =
+      decoded && mode == 3 && w.Background.opaque && wanted == PictureQuality::kDraft;
+  if (!covered) Fill(view, MakeArgb(own ? w.BackColour : Module.ThemeColour));
+
+  PictureQuality drawn = PictureQuality::kFull;
+  if (decoded) drawn = PlacePicture(w.Background, mode, view, wanted);
 
   if (w.CaptionGloss) {
     const float top = static_cast<float>(w.CaptionHeight);

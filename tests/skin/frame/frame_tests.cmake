@@ -7,6 +7,7 @@ rollcall_add_test(skin_frame_tests
           ${_dir}/frame_main_window_tests.cpp ${_dir}/frame_hover_tests.cpp
           ${_dir}/frame_title_tests.cpp ${_dir}/frame_golden_tests.cpp
           ${_dir}/frame_cache_tests.cpp ${_dir}/frame_golden_builds_tests.cpp
+          ${_dir}/frame_live_resize_tests.cpp
   LIBS skin_test_support rollcall_app skin)
 target_compile_definitions(skin_frame_tests PRIVATE
   ROLLCALL_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples/class"
