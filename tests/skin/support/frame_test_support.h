@@ -26,10 +26,9 @@ HWND MakeWindow(int width, int height, DWORD extraStyle = 0, int x = 60, int y =
 HWND MakeBlackChild(HWND parent, int x, int y, int width, int height, DWORD exStyle = 0);
 // Skins the window and renders its frame, leaving it hidden; returns its number.
 int Skin(HWND window, const skin::SkinWindowOptions& options = {});
-// Skins the window and shows it with its first frame. (Under Wine without a
-// window manager, a skinned window that was shown takes two seconds to go:
-// its system menu makes it a managed window, whose unmapping waits for the
-// manager. Tests show only the windows they look at on screen.)
+// Skins the window and shows it with its first frame. (Under Wine, a window
+// left to a window manager that was shown waits two seconds on its way out
+// when there is none; the test prefix keeps every window with Wine.)
 int SkinAndShow(HWND window, const skin::SkinWindowOptions& options = {});
 skin::SkinnedWindow& Record(int i);
 
