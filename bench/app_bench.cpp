@@ -134,7 +134,9 @@ class RunningProgram {
   RunningProgram(const std::string& exe, const std::string& folder, const std::string& token) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
-    std::string command = "\"" + exe + "\" " + token;
+    // The program takes its first argument for its class folder: the folder
+    // it runs in comes first, the token after it, which it ignores.
+    std::string command = "\"" + exe + "\" \"" + folder + "\" " + token;
     if (::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                          folder.c_str(), &si, &pi_)) {
       process_ = platform::UniqueHandle(pi_.hProcess);
