@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "app/skin_main_window.h"
 #include "app/transparent_label.h"
+#include "app/upright_picture.h"
 #include "skin/engine/module_state.h"
 
 namespace app {
@@ -178,7 +179,7 @@ bool MainWindowClosing() { return g_closing; }
 void OnMainWindowCreated() {
   ApplyRoundedRegion(g_controls.pictureBox, kPhotoCornerWidth, kPhotoCornerHeight);
   CreateSettingsFileIfMissing();
-  SkinMainWindow(ReadBackground());
+  SkinMainWindow(UprightPictureBytes(ReadBackground()));
   SkinGroupBoxChildren(g_controls.groupBox);
   LoadRoster();
   ReadSettings();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/upright_picture.h"
 #include "graphics/bitmap.h"
 #include "graphics/graphics.h"
 #include "platform/handles.h"
@@ -32,6 +33,7 @@ platform::UniqueBitmap MakeTile(const std::vector<uint8_t>& bytes, SIZE boxSize)
   if (bytes.empty()) return {};
   graphics::Bitmap picture;
   if (!picture.CreateBitmapFromStream(bytes)) return {};
+  TurnUpright(picture, bytes);  // a failed turn shows the photo as stored
   const int64_t width = picture.GetImageWidth();
   const int64_t height = picture.GetImageHeight();
   if (width <= 0 || height <= 0 || width * height > kMaxPicturePixels) return {};
