@@ -9,6 +9,8 @@
 #include "app/draw_keys.h"
 #include "app/globals.h"
 #include "app/main_window.h"
+#include "app/one_copy.h"
+#include "app/paths.h"
 #include "app/trimmer.h"
 #include "platform/gdiplus_session.h"
 #include "platform/messages.h"
@@ -83,11 +85,18 @@ void ExitApplicationModule() {
 int Main() {
   PrepareRuntime();
   if (!UseFolderArgument()) return 1;
+  // Before anything is read or written: a second copy leaves the folder's
+  // files to the first.
+  OneCopy copy(DataDirectory());
+  if (!copy.First()) {
+    copy.BringRunningCopyToFront();
+    return 0;
+  }
   InitApplicationModule();
   skin::InitSkinModule();
   ShutdownOnExit shutdown;
   StartApplication();
-  CreateMainWindow();
+  copy.Publish(CreateMainWindow());
   RunMessageLoop();
   return 0;
 }
