@@ -13,6 +13,7 @@ int32_t Phase1IntervalMs = 0;
 int32_t Phase2IntervalMs = 0;
 bool FairRounds = false;
 bool KeepPickLog = false;
+bool StartFullScreen = false;
 int32_t RunningCount = 0;
 int32_t StopFlag = kNoDrawEnded;
 std::unique_ptr<skin::SkinEngine> SkinEngine;

@@ -32,6 +32,8 @@ extern int32_t Phase2IntervalMs;
 // each landing is logged ([记录] 保存=1).
 extern bool FairRounds;
 extern bool KeepPickLog;
+// The window starts filling its monitor ([显示] 全屏=1).
+extern bool StartFullScreen;
 
 // Step counter shared by both phases and every draw; compared with TotalCount.
 extern int32_t RunningCount;

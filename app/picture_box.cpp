@@ -19,6 +19,7 @@ constexpr UINT kHasPicture = WM_USER + 2;
 // the box's top-left corner, which repeats it right and down.
 struct PictureBoxState {
   platform::UniqueBrush brush;  // null: no picture
+  std::vector<uint8_t> bytes;   // the picture, to cut a new tile when the box is resized
 };
 
 PictureBoxState* StateOf(HWND box) {
@@ -56,12 +57,14 @@ platform::UniqueBitmap MakeTile(const std::vector<uint8_t>& bytes, SIZE boxSize)
 }
 
 bool OnSetPicture(HWND box, PictureBoxState& state, const std::vector<uint8_t>& bytes) {
+  if (&bytes != &state.bytes) state.bytes = bytes;
   RECT client;
   ::GetClientRect(box, &client);
   state.brush.reset();
   // The brush keeps its own copy of the tile.
   platform::UniqueBitmap tile = MakeTile(bytes, SIZE{client.right, client.bottom});
   if (tile) state.brush.reset(::CreatePatternBrush(tile.get()));
+  if (!state.brush) state.bytes.clear();
   ::InvalidateRect(box, nullptr, TRUE);
   return static_cast<bool>(state.brush);
 }
@@ -99,6 +102,9 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
       return state &&
              OnSetPicture(box, *state, *reinterpret_cast<const std::vector<uint8_t>*>(lParam));
     case kHasPicture: return state && state->brush;
+    case WM_SIZE:
+      if (state && !state->bytes.empty()) OnSetPicture(box, *state, state->bytes);
+      return 0;
   }
   return ::DefWindowProcA(box, message, wParam, lParam);
 }

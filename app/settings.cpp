@@ -124,6 +124,7 @@ void ReadSettings() {
   };
   FairRounds = on("抽取方式", "不重复");
   KeepPickLog = on("记录", "保存");
+  StartFullScreen = on("显示", "全屏");
 }
 
 void LoadSettings() {
