@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ extern bool FairRounds;
 extern bool KeepPickLog;
 // The window starts filling its monitor ([显示] 全屏=1).
 extern bool StartFullScreen;
+// The system-wide key that raises the window and starts a draw ([热键] 开始=),
+// as written; nothing when the file has no such key.
+extern std::optional<std::string> StartHotKeyText;
 
 // Step counter shared by both phases and every draw; compared with TotalCount.
 extern int32_t RunningCount;

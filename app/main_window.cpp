@@ -6,6 +6,7 @@
 
 #include "app/draw_loop.h"
 #include "app/globals.h"
+#include "app/hot_key.h"
 #include "app/full_screen.h"
 #include "app/main_layout.h"
 #include "app/picture_box.h"
@@ -114,8 +115,10 @@ LRESULT OnCtlColorStatic(HWND window, WPARAM wParam, LPARAM lParam) {
   return brush;
 }
 
-void OnDestroy() {
+void OnDestroy(HWND window) {
   LeaveFullScreen();  // the pointer shows again
+  ::UnregisterHotKey(window, kStartHotKeyId);
+  GiveBackAfterHotKey();  // closing gives the keyboard back too
   SetDrawView(nullptr);
   ::PostQuitMessage(0);
 }
@@ -131,7 +134,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
       g_closing = true;  // destruction follows, deactivating the application
       break;
-    case WM_DESTROY: OnDestroy(); return 0;
+    case WM_DESTROY: OnDestroy(window); return 0;
+    case WM_HOTKEY:
+      if (wParam == kStartHotKeyId) OnStartHotKey();
+      return 0;
     case WM_NCDESTROY:
       g_controls = MainWindowControls{};
       g_scaledFont.reset();
@@ -176,6 +182,10 @@ HWND CreateMainWindow() {
     ::ShowWindow(window, SW_SHOW);
     ::UpdateWindow(window);
     if (StartFullScreen) EnterFullScreen();
+    // Said once, at start; the program runs on without the key.
+    const std::string problem =
+        StartHotKeyText ? RegisterStartHotKey(window, *StartHotKeyText) : std::string();
+    if (!problem.empty()) ::MessageBoxA(window, problem.c_str(), "点名", MB_OK | MB_ICONWARNING);
   }
   return ::IsWindow(window) ? window : nullptr;
 }
