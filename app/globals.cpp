@@ -14,6 +14,7 @@ int32_t Phase2IntervalMs = 0;
 bool FairRounds = false;
 bool KeepPickLog = false;
 bool StartFullScreen = false;
+bool ReadAloud = false;
 std::optional<std::string> StartHotKeyText;
 int32_t RunningCount = 0;
 int32_t StopFlag = kNoDrawEnded;

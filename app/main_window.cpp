@@ -12,6 +12,7 @@
 #include "app/picture_box.h"
 #include "app/roster.h"
 #include "app/settings.h"
+#include "app/speech.h"
 #include "app/skin_main_window.h"
 #include "app/transparent_label.h"
 #include "app/upright_picture.h"
@@ -182,6 +183,7 @@ HWND CreateMainWindow() {
     ::ShowWindow(window, SW_SHOW);
     ::UpdateWindow(window);
     if (StartFullScreen) EnterFullScreen();
+    if (ReadAloud && !CurrentVoice()) SetVoice(MakeSystemVoice());
     // Said once, at start; the program runs on without the key.
     const std::string problem =
         StartHotKeyText ? RegisterStartHotKey(window, *StartHotKeyText) : std::string();

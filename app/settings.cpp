@@ -125,6 +125,7 @@ void ReadSettings() {
   FairRounds = on("抽取方式", "不重复");
   KeepPickLog = on("记录", "保存");
   StartFullScreen = on("显示", "全屏");
+  ReadAloud = on("朗读", "开启");
   // An empty value is the teacher's too, and is reported: only a missing key
   // means no hot key.
   constexpr char kMissing[] = "\x01";

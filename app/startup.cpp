@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/one_copy.h"
 #include "app/paths.h"
+#include "app/speech.h"
 #include "app/trimmer.h"
 #include "platform/gdiplus_session.h"
 #include "platform/messages.h"
@@ -73,6 +74,7 @@ void StartApplication() {
 }
 
 void ExitApplicationModule() {
+  SetVoice(nullptr);
   Roster.clear();
   Roster.shrink_to_fit();
   RosterCount = 0;

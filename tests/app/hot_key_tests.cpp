@@ -11,6 +11,7 @@
 #include "app/globals.h"
 #include "app/hot_key.h"
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "platform/messages.h"
 #include "skin/engine/module_state.h"
 #include "tests/app/temp_class_folder.h"
@@ -56,6 +57,24 @@ TEST(HotKey, AMalformedOrHeldKeyIsReportedAndNotRegistered) {
   ::UnregisterHotKey(other, 7);
   ::DestroyWindow(other);
   ::DestroyWindow(ours);
+}
+
+TEST(HotKey, TheNewSwitchesAreReadOnlyWhenWrittenAnEmptyKeyIsNotAMissingOne) {
+  TempClassFolder folder("new_switches");
+  folder.WriteFile("pz.ini", std::string("[循环次数]\r\n次数=15\r\n"));
+  app::ReadSettings();
+  EXPECT_FALSE(app::StartHotKeyText);
+  EXPECT_FALSE(app::StartFullScreen);
+  EXPECT_FALSE(app::ReadAloud);
+  folder.WriteFile("pz.ini",
+                   std::string("[热键]\r\n开始=\r\n[显示]\r\n全屏=1\r\n[朗读]\r\n开启=1\r\n"));
+  app::ReadSettings();
+  ASSERT_TRUE(app::StartHotKeyText);
+  EXPECT_EQ(*app::StartHotKeyText, "");
+  EXPECT_TRUE(app::StartFullScreen);
+  EXPECT_TRUE(app::ReadAloud);
+  app::StartHotKeyText.reset();
+  app::StartFullScreen = app::ReadAloud = false;
 }
 
 class Recording : public app::DrawView {
