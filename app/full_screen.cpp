@@ -36,7 +36,6 @@ void CALLBACK OnPointerTimer(HWND, UINT, UINT_PTR, DWORD) {
 void Place(HWND window, const RECT& r) {
   ::SetWindowPos(window, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOACTIVATE);
-  ApplyMainLayout(r.right - r.left, r.bottom - r.top);
 }
 
 }  // namespace
@@ -52,6 +51,8 @@ void EnterFullScreen() {
   ::GetWindowRect(window, &g_state.before);
   g_state.on = true;
   Place(window, monitor.rcMonitor);
+  ApplyMainLayout(monitor.rcMonitor.right - monitor.rcMonitor.left,
+                  monitor.rcMonitor.bottom - monitor.rcMonitor.top);
   NotePointerMoved();
   ::SetTimer(window, kPointerTimerId, kPointerTimerMs, OnPointerTimer);
 }
@@ -64,6 +65,8 @@ void LeaveFullScreen() {
   if (!window) return;
   ::KillTimer(window, kPointerTimerId);
   Place(window, g_state.before);
+  // The form's own layout, whatever size the window had been given by hand.
+  ApplyMainLayout(kMainWindowWidth, kMainWindowHeight);
 }
 
 void ToggleFullScreen() {

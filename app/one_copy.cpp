@@ -70,11 +70,13 @@ std::wstring FolderKey(const std::string& folder) {
 
 OneCopy::OneCopy(const std::string& folder) {
   const std::string name = MappingName(FolderKey(folder));
-  mapping_ = platform::UniqueHandle(::CreateFileMappingA(
-      INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(uint64_t), name.c_str()));
+  HANDLE mapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                        sizeof(uint64_t), name.c_str());
+  const DWORD error = ::GetLastError();
+  mapping_ = platform::UniqueHandle(mapping);
   // Without the block (no memory, a name held by something else) the copy
   // runs as it always has.
-  first_ = !mapping_ || ::GetLastError() != ERROR_ALREADY_EXISTS;
+  first_ = !mapping_ || error != ERROR_ALREADY_EXISTS;
 }
 
 void OneCopy::Publish(HWND window) {

@@ -69,16 +69,20 @@ bool OnSetPicture(HWND box, PictureBoxState& state, const std::vector<uint8_t>& 
   return static_cast<bool>(state.brush);
 }
 
-void OnPaint(HWND box, const PictureBoxState& state) {
-  platform::PaintScope paint(box);
+void Paint(HWND box, HDC dc, const PictureBoxState& state) {
   RECT client;
   ::GetClientRect(box, &client);
   if (state.brush) {
-    ::SetBrushOrgEx(paint.dc(), 0, 0, nullptr);
-    ::FillRect(paint.dc(), &client, state.brush.get());
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);
+    ::FillRect(dc, &client, state.brush.get());
   } else {
-    ::FillRect(paint.dc(), &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
   }
+}
+
+void OnPaint(HWND box, const PictureBoxState& state) {
+  platform::PaintScope paint(box);
+  Paint(box, paint.dc(), state);
 }
 
 LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -98,6 +102,9 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
         return 0;
       }
       break;
+    case WM_PRINTCLIENT:
+      if (state) Paint(box, reinterpret_cast<HDC>(wParam), *state);
+      return 0;
     case kSetPicture:
       return state &&
              OnSetPicture(box, *state, *reinterpret_cast<const std::vector<uint8_t>*>(lParam));

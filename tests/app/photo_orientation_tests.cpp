@@ -11,6 +11,7 @@
 #include "app/picture_box.h"
 #include "app/upright_picture.h"
 #include "graphics/bitmap.h"
+#include "platform/handles.h"
 #include "tests/app/turned_jpeg.h"
 #include "tests/support/screen.h"
 
@@ -74,16 +75,20 @@ void ExpectUpright(COLORREF topLeft, COLORREF topRight, COLORREF bottomLeft,
 class PhotoBoxOrientation : public ::testing::Test {
  protected:
   void SetUp() override {
-    parent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 460, 300, nullptr,
-                               nullptr, nullptr, nullptr);
+    // Never shown: the box paints into a bitmap of ours.
+    parent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 460, 300, nullptr, nullptr, nullptr,
+                               nullptr);
     box = app::CreatePictureBox(parent, 1, RECT{0, 0, 440, 272});
     ASSERT_NE(box, nullptr);
   }
   void TearDown() override { ::DestroyWindow(parent); }
   testing_support::Pixels Show(const std::vector<uint8_t>& jpeg) {
     EXPECT_TRUE(app::SetPicture(box, jpeg));
-    ::UpdateWindow(box);
-    return testing_support::CaptureClient(box);
+    platform::UniqueBitmap dib(testing_support::MakeDibSection(440, 272));
+    platform::UniqueMemoryDC dc(::CreateCompatibleDC(nullptr));
+    platform::SelectScope select(dc.get(), dib.get());
+    ::SendMessageA(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    return testing_support::CaptureDC(dc.get(), 0, 0, 440, 272);
   }
   HWND parent = nullptr, box = nullptr;
 };

@@ -22,17 +22,17 @@ TEST(OneCopy, AFolderIsOneKeyHoweverItIsWrittenAndHeldByTheFirstCopyOnly) {
   EXPECT_NE(app::FolderKey("C:\\Class\\A"), app::FolderKey("C:\\Class\\AB"));
   EXPECT_EQ(app::FolderKey("C:\\"), L"C:\\");
 
-  HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
-                                  nullptr, nullptr, nullptr);
+  // Never shown, so it goes at once (restoring a minimised copy is the
+  // end-to-end test's).
+  HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                  nullptr, nullptr);
   {
     app::OneCopy first("C:\\one_copy_test\\A");
     ASSERT_TRUE(first.First());
     first.Publish(window);
-    ::ShowWindow(window, SW_MINIMIZE);
     app::OneCopy again("c:\\ONE_COPY_TEST\\b\\..\\a\\");
     EXPECT_FALSE(again.First());
     EXPECT_EQ(again.BringRunningCopyToFront(0), window);
-    EXPECT_FALSE(::IsIconic(window));
     EXPECT_TRUE(app::OneCopy("C:\\one_copy_test\\B").First());
   }
   EXPECT_TRUE(app::OneCopy("C:\\one_copy_test\\A").First()) << "free once the first ends";
