@@ -139,6 +139,15 @@ TEST_F(FullScreen, TheSettingStartsInItPointerRestsEscAndF11LeaveAndEnterDrawKey
   EXPECT_LT(FontHeight(app::MainWindow().label), -48);  // the name grew
   testing_support::CaptureWindowFromScreen(window).SavePng(
       testing_support::OutputPath("full_screen.png"));
+  // A long name still shrinks to fit the wider window.
+  HWND label = app::MainWindow().label;
+  ::SetWindowTextA(label, std::string(60, 'W').c_str());
+  RECT r;
+  ::GetWindowRect(label, &r);
+  EXPECT_GE(r.left, monitor.left);
+  EXPECT_LE(r.right, monitor.right);
+  EXPECT_GT(r.right - r.left, 1000) << "it uses the width full screen gives it";
+  ::SetWindowTextA(label, "青禾");
 
   // The pointer hides at rest and shows when it moves.
   ::SetCursorPos(200, 200);
