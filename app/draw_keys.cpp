@@ -1,6 +1,8 @@
 #include "app/draw_keys.h"
 
 #include "app/draw_loop.h"
+#include "app/full_screen.h"
+#include "app/hot_key.h"
 #include "app/main_window.h"
 #include "platform/messages.h"
 
@@ -42,9 +44,21 @@ DrawKey DrawKeyOf(WPARAM virtualKey) {
 }
 
 bool HandleDrawKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || (msg.lParam & kRepeatBit)) return false;
   const MainWindowControls& c = MainWindow();
+  if (msg.message == WM_MOUSEMOVE && IsFullScreen()) {
+    NotePointerMoved();
+    return false;
+  }
+  if (msg.message != WM_KEYDOWN || (msg.lParam & kRepeatBit)) return false;
   if (!AimsAtMainWindow(msg.hwnd, c.window)) return false;
+  // After a draw the hot key started, Esc gives the keyboard back first.
+  if (msg.wParam == VK_ESCAPE && !DrawRunning() && GiveBackAfterHotKey()) return true;
+  // F11 fills the monitor and gives the window back; Esc gives it back too
+  // when no draw runs for it to stop.
+  if (msg.wParam == VK_F11 || (msg.wParam == VK_ESCAPE && IsFullScreen() && !DrawRunning())) {
+    ToggleFullScreen();
+    return true;
+  }
   const DrawKey key = DrawKeyOf(msg.wParam);
   if (key == DrawKey::None) return false;
   if (msg.wParam == VK_SPACE && IsButton(::GetFocus())) return false;

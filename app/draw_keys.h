@@ -16,6 +16,7 @@ DrawKey DrawKeyOf(WPARAM virtualKey);
 // The message filter of the program's loops: takes a first key press (not
 // its auto-repeats) aimed at the active main window or one of its controls.
 // Space on a focused button is left to the button, which then acts once.
+// F11 switches full screen; Esc leaves it when no draw runs.
 bool HandleDrawKey(const MSG& msg);
 
 // Installs HandleDrawKey as the filter of every message loop.

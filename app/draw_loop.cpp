@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "app/pick_log.h"
 #include "app/roster.h"
+#include "app/speech.h"
 #include "platform/messages.h"
 
 namespace app {
@@ -61,6 +62,7 @@ void Land() {
     }
   }
   if (KeepPickLog) LogPick(landing);
+  OnDrawLanded(RosterName(landing));
 }
 
 // Phase 1: names in a random shade of red. RunningCount follows the phase's
@@ -108,6 +110,7 @@ void RunDraw() {
   if (RosterCount <= 0) return;
 
   RunningScope running;
+  OnDrawStarting();
   g_lastShown = 0;
   ReseedDrawGenerator(::GetTickCount());
   for (;;) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,13 @@ extern int32_t Phase2IntervalMs;
 // each landing is logged ([记录] 保存=1).
 extern bool FairRounds;
 extern bool KeepPickLog;
+// The window starts filling its monitor ([显示] 全屏=1).
+extern bool StartFullScreen;
+// Landed names are read aloud ([朗读] 开启=1).
+extern bool ReadAloud;
+// The system-wide key that raises the window and starts a draw ([热键] 开始=),
+// as written; nothing when the file has no such key.
+extern std::optional<std::string> StartHotKeyText;
 
 // Step counter shared by both phases and every draw; compared with TotalCount.
 extern int32_t RunningCount;

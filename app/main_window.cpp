@@ -5,11 +5,18 @@
 #include <string>
 
 #include "app/draw_loop.h"
+#include "app/globals.h"
+#include "app/hot_key.h"
+#include "app/full_screen.h"
+#include "app/main_layout.h"
 #include "app/picture_box.h"
 #include "app/roster.h"
 #include "app/settings.h"
+#include "app/speech.h"
 #include "app/skin_main_window.h"
 #include "app/transparent_label.h"
+#include "app/upright_picture.h"
+#include "platform/handles.h"
 #include "skin/engine/module_state.h"
 
 namespace app {
@@ -22,17 +29,10 @@ namespace {
 MainWindowControls g_controls;
 bool g_closing = false;
 
-// The window's layout. Positions are relative to the parent's client area;
-// the group box starts above the window's top edge and is wider than it, so
-// its top frame line and right edge lie outside.
-constexpr RECT kGroupBoxBounds = {0, -7, 0 + 514, -7 + 343};
-constexpr RECT kPictureBoxBounds = {32, 17, 32 + 440, 17 + 272};
-constexpr RECT kLabelBounds = {144, 288, 144 + 216, 288 + 48};
-constexpr RECT kStartButtonBounds = {64, 344, 64 + 176, 344 + 40};
-constexpr RECT kStopButtonBounds = {272, 344, 272 + 176, 344 + 40};
-constexpr int kLabelFontHeight = -48;
-constexpr int kPhotoCornerWidth = 50;
-constexpr int kPhotoCornerHeight = 75;
+// The label's own font, and the larger one a scaled layout gives it.
+HFONT g_labelFont = nullptr;
+platform::UniqueFont g_scaledFont;
+
 constexpr COLORREF kGroupBoxCaptionColour = RGB(255, 255, 255);
 
 // Draw steps show their names and photos in this window's controls.
@@ -73,25 +73,31 @@ LRESULT CALLBACK PictureBoxHook(HWND box, UINT message, WPARAM wParam, LPARAM lP
   return ::CallWindowProcA(original, box, message, wParam, lParam);
 }
 
+void MoveChild(HWND child, const RECT& b) {
+  ::SetWindowPos(child, nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CreateControls(HWND window) {
+  const MainLayout form = MainLayoutFor(kMainWindowWidth, kMainWindowHeight);
   g_controls.window = window;
   g_closing = false;
   // Skinned, the group box paints the window's picture behind itself and
   // its children.
-  g_controls.groupBox =
-      CreateChild("BUTTON", "", BS_GROUPBOX, kGroupBoxBounds, window, kGroupBoxId);
-  g_controls.pictureBox = CreatePictureBox(g_controls.groupBox, kPictureBoxId, kPictureBoxBounds);
+  g_controls.groupBox = CreateChild("BUTTON", "", BS_GROUPBOX, form.groupBox, window, kGroupBoxId);
+  g_controls.pictureBox = CreatePictureBox(g_controls.groupBox, kPictureBoxId, form.pictureBox);
   ::SetPropA(g_controls.pictureBox, "RollCallPictureProc",
              reinterpret_cast<HANDLE>(::SetWindowLongPtrA(
                  g_controls.pictureBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PictureBoxHook))));
   SetPicture(g_controls.pictureBox,
              std::vector<uint8_t>(BuiltinPicture, BuiltinPicture + BuiltinPictureSize));
-  g_controls.label = CreateTransparentLabel(g_controls.groupBox, kLabelId, kLabelBounds, "青禾",
-                                            kLabelFontHeight, GB2312_CHARSET);
+  g_controls.label = CreateTransparentLabel(g_controls.groupBox, kLabelId, form.label, "青禾",
+                                            form.labelFontHeight, GB2312_CHARSET);
+  g_labelFont = GetLabelFont(g_controls.label);
   g_controls.startButton = CreateChild("BUTTON", "开始", BS_PUSHBUTTON | BS_CENTER | BS_VCENTER,
-                                       kStartButtonBounds, window, kStartButtonId);
+                                       form.startButton, window, kStartButtonId);
   g_controls.stopButton = CreateChild("BUTTON", "停止", BS_PUSHBUTTON | BS_CENTER | BS_VCENTER,
-                                      kStopButtonBounds, window, kStopButtonId);
+                                      form.stopButton, window, kStopButtonId);
   SetDrawView(&g_view);
 }
 
@@ -110,7 +116,10 @@ LRESULT OnCtlColorStatic(HWND window, WPARAM wParam, LPARAM lParam) {
   return brush;
 }
 
-void OnDestroy() {
+void OnDestroy(HWND window) {
+  LeaveFullScreen();  // the pointer shows again
+  ::UnregisterHotKey(window, kStartHotKeyId);
+  GiveBackAfterHotKey();  // closing gives the keyboard back too
   SetDrawView(nullptr);
   ::PostQuitMessage(0);
 }
@@ -126,8 +135,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
       g_closing = true;  // destruction follows, deactivating the application
       break;
-    case WM_DESTROY: OnDestroy(); return 0;
-    case WM_NCDESTROY: g_controls = MainWindowControls{}; break;
+    case WM_DESTROY: OnDestroy(window); return 0;
+    case WM_HOTKEY:
+      if (wParam == kStartHotKeyId) OnStartHotKey();
+      return 0;
+    case WM_NCDESTROY:
+      g_controls = MainWindowControls{};
+      g_scaledFont.reset();
+      break;
   }
   return ::DefWindowProcA(window, message, wParam, lParam);
 }
@@ -167,6 +182,12 @@ HWND CreateMainWindow() {
   if (::IsWindow(window)) {
     ::ShowWindow(window, SW_SHOW);
     ::UpdateWindow(window);
+    if (StartFullScreen) EnterFullScreen();
+    if (ReadAloud && !CurrentVoice()) SetVoice(MakeSystemVoice());
+    // Said once, at start; the program runs on without the key.
+    const std::string problem =
+        StartHotKeyText ? RegisterStartHotKey(window, *StartHotKeyText) : std::string();
+    if (!problem.empty()) ::MessageBoxA(window, problem.c_str(), "点名", MB_OK | MB_ICONWARNING);
   }
   return ::IsWindow(window) ? window : nullptr;
 }
@@ -176,12 +197,37 @@ const MainWindowControls& MainWindow() { return g_controls; }
 bool MainWindowClosing() { return g_closing; }
 
 void OnMainWindowCreated() {
-  ApplyRoundedRegion(g_controls.pictureBox, kPhotoCornerWidth, kPhotoCornerHeight);
+  const MainLayout form = MainLayoutFor(kMainWindowWidth, kMainWindowHeight);
+  ApplyRoundedRegion(g_controls.pictureBox, form.photoCorner.cx, form.photoCorner.cy);
   CreateSettingsFileIfMissing();
-  SkinMainWindow(ReadBackground());
+  SkinMainWindow(UprightPictureBytes(ReadBackground()));
   SkinGroupBoxChildren(g_controls.groupBox);
   LoadRoster();
   ReadSettings();
+}
+
+void ApplyMainLayout(int width, int height) {
+  const MainWindowControls& c = g_controls;
+  if (!c.window) return;
+  const MainLayout l = MainLayoutFor(width, height);
+  MoveChild(c.groupBox, l.groupBox);
+  MoveChild(c.pictureBox, l.pictureBox);
+  ApplyRoundedRegion(c.pictureBox, l.photoCorner.cx, l.photoCorner.cy);
+  MoveChild(c.label, l.label);
+  MoveChild(c.startButton, l.startButton);
+  MoveChild(c.stopButton, l.stopButton);
+  const MainLayout form = MainLayoutFor(kMainWindowWidth, kMainWindowHeight);
+  platform::UniqueFont previous = std::move(g_scaledFont);  // in use until replaced
+  HFONT font = g_labelFont;
+  LOGFONTA lf{};
+  if (l.labelFontHeight != form.labelFontHeight && g_labelFont &&
+      ::GetObjectA(g_labelFont, sizeof lf, &lf)) {
+    lf.lfHeight = l.labelFontHeight;
+    g_scaledFont.reset(::CreateFontIndirectA(&lf));
+    if (g_scaledFont) font = g_scaledFont.get();
+  }
+  ::SendMessageA(c.label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  ::RedrawWindow(c.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CloseMainWindow(int /*x*/, int /*y*/, int /*keys*/) {

@@ -39,6 +39,10 @@ const MainWindowControls& MainWindow();
 // skins the window, loads the roster and reads the settings.
 void OnMainWindowCreated();
 
+// Places the controls as MainLayoutFor(width, height) says, the label's font
+// included; at 512 x 394 the form's own layout and font come back.
+void ApplyMainLayout(int width, int height);
+
 // Asks the main window to close; it is destroyed when the request is handled.
 void CloseMainWindow(int x, int y, int keys);
 

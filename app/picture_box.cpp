@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/upright_picture.h"
 #include "graphics/bitmap.h"
 #include "graphics/graphics.h"
 #include "platform/handles.h"
@@ -18,6 +19,7 @@ constexpr UINT kHasPicture = WM_USER + 2;
 // the box's top-left corner, which repeats it right and down.
 struct PictureBoxState {
   platform::UniqueBrush brush;  // null: no picture
+  std::vector<uint8_t> bytes;   // the picture, to cut a new tile when the box is resized
 };
 
 PictureBoxState* StateOf(HWND box) {
@@ -32,6 +34,7 @@ platform::UniqueBitmap MakeTile(const std::vector<uint8_t>& bytes, SIZE boxSize)
   if (bytes.empty()) return {};
   graphics::Bitmap picture;
   if (!picture.CreateBitmapFromStream(bytes)) return {};
+  TurnUpright(picture, bytes);  // a failed turn shows the photo as stored
   const int64_t width = picture.GetImageWidth();
   const int64_t height = picture.GetImageHeight();
   if (width <= 0 || height <= 0 || width * height > kMaxPicturePixels) return {};
@@ -54,26 +57,32 @@ platform::UniqueBitmap MakeTile(const std::vector<uint8_t>& bytes, SIZE boxSize)
 }
 
 bool OnSetPicture(HWND box, PictureBoxState& state, const std::vector<uint8_t>& bytes) {
+  if (&bytes != &state.bytes) state.bytes = bytes;
   RECT client;
   ::GetClientRect(box, &client);
   state.brush.reset();
   // The brush keeps its own copy of the tile.
   platform::UniqueBitmap tile = MakeTile(bytes, SIZE{client.right, client.bottom});
   if (tile) state.brush.reset(::CreatePatternBrush(tile.get()));
+  if (!state.brush) state.bytes.clear();
   ::InvalidateRect(box, nullptr, TRUE);
   return static_cast<bool>(state.brush);
 }
 
-void OnPaint(HWND box, const PictureBoxState& state) {
-  platform::PaintScope paint(box);
+void Paint(HWND box, HDC dc, const PictureBoxState& state) {
   RECT client;
   ::GetClientRect(box, &client);
   if (state.brush) {
-    ::SetBrushOrgEx(paint.dc(), 0, 0, nullptr);
-    ::FillRect(paint.dc(), &client, state.brush.get());
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);
+    ::FillRect(dc, &client, state.brush.get());
   } else {
-    ::FillRect(paint.dc(), &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
   }
+}
+
+void OnPaint(HWND box, const PictureBoxState& state) {
+  platform::PaintScope paint(box);
+  Paint(box, paint.dc(), state);
 }
 
 LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -93,10 +102,16 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
         return 0;
       }
       break;
+    case WM_PRINTCLIENT:
+      if (state) Paint(box, reinterpret_cast<HDC>(wParam), *state);
+      return 0;
     case kSetPicture:
       return state &&
              OnSetPicture(box, *state, *reinterpret_cast<const std::vector<uint8_t>*>(lParam));
     case kHasPicture: return state && state->brush;
+    case WM_SIZE:
+      if (state && !state->bytes.empty()) OnSetPicture(box, *state, state->bytes);
+      return 0;
   }
   return ::DefWindowProcA(box, message, wParam, lParam);
 }

@@ -1,6 +1,7 @@
 // A borderless picture box that shows its picture in tile mode: drawn at its
 // own size from the top-left corner, repeated right and down until the box is
-// covered. Pictures come as encoded bytes (JPEG, PNG, BMP, GIF).
+// covered. Pictures come as encoded bytes (JPEG, PNG, BMP, GIF); a JPEG is
+// first turned upright as its EXIF Orientation tag says.
 #pragma once
 
 #include <windows.h>

@@ -124,6 +124,13 @@ void ReadSettings() {
   };
   FairRounds = on("抽取方式", "不重复");
   KeepPickLog = on("记录", "保存");
+  StartFullScreen = on("显示", "全屏");
+  ReadAloud = on("朗读", "开启");
+  // An empty value is the teacher's too, and is reported: only a missing key
+  // means no hot key.
+  constexpr char kMissing[] = "\x01";
+  const std::string hotKey = platform::ReadProfileKey(path, "热键", "开始", kMissing);
+  StartHotKeyText = hotKey == kMissing ? std::nullopt : std::optional<std::string>(hotKey);
 }
 
 void LoadSettings() {

@@ -9,6 +9,9 @@
 #include "app/draw_keys.h"
 #include "app/globals.h"
 #include "app/main_window.h"
+#include "app/one_copy.h"
+#include "app/paths.h"
+#include "app/speech.h"
 #include "app/trimmer.h"
 #include "platform/gdiplus_session.h"
 #include "platform/messages.h"
@@ -71,6 +74,7 @@ void StartApplication() {
 }
 
 void ExitApplicationModule() {
+  SetVoice(nullptr);
   Roster.clear();
   Roster.shrink_to_fit();
   RosterCount = 0;
@@ -83,11 +87,18 @@ void ExitApplicationModule() {
 int Main() {
   PrepareRuntime();
   if (!UseFolderArgument()) return 1;
+  // Before anything is read or written: a second copy leaves the folder's
+  // files to the first.
+  OneCopy copy(DataDirectory());
+  if (!copy.First()) {
+    copy.BringRunningCopyToFront();
+    return 0;
+  }
   InitApplicationModule();
   skin::InitSkinModule();
   ShutdownOnExit shutdown;
   StartApplication();
-  CreateMainWindow();
+  copy.Publish(CreateMainWindow());
   RunMessageLoop();
   return 0;
 }

@@ -58,7 +58,7 @@ class RunningProgram {
                           folder.c_str(), &si, &pi_))
       return;
     ::WaitForInputIdle(pi_.hProcess, 10000);
-    for (int i = 0; i < 200 && !window_ && !message_; ++i) {
+    for (int i = 0; i < 200 && !window_ && !message_ && !Ended(); ++i) {
       window_ = testing_support::FindTopWindow(pi_.dwProcessId, app::kMainWindowClass);
       message_ = testing_support::FindTopWindow(pi_.dwProcessId, "#32770", true);
       if (!window_ && !message_) ::Sleep(50);
@@ -73,6 +73,7 @@ class RunningProgram {
     }
   }
   HWND window() const { return window_; }
+  bool Ended() const { return ::WaitForSingleObject(pi_.hProcess, 0) == WAIT_OBJECT_0; }
   // A message box the program shows instead of its window.
   HWND message() const { return message_; }
   HWND Control(int id) const { return ::GetDlgItem(window_, id); }
@@ -275,6 +276,48 @@ TEST(EndToEnd, AMissingClassFolderIsReportedAndTheProgramEnds) {
   ASSERT_TRUE(program.WaitForExit(10000, &code));
   EXPECT_EQ(code, 1u);
   EXPECT_FALSE(platform::FileExists(programFolder.path() + "\\pz.ini"));
+}
+
+TEST(EndToEnd, OneCopyPerClassFolderAndCopiesOnOtherFoldersRunBeside) {
+  TempClassFolder programs[3] = {TempClassFolder("e2e_copy_1"), TempClassFolder("e2e_copy_2"),
+                                 TempClassFolder("e2e_copy_3")};
+  TempClassFolder classA("e2e_copies A"), classB("e2e_copies B");
+  for (TempClassFolder* c : {&classA, &classB}) {
+    c->WriteFile("ming.txt", std::string("何一\r\n何二\r\n何三\r\n"));
+    c->WriteFile("pz.ini",
+                 "[循环次数]\r\n次数=15\r\n[循环两遍]\r\n第一次循环多少次=1\r\n"
+                 "第二次循环多少次=2\r\n[一次时间]\r\n第一次循环间隔=300\r\n[两次时间]\r\n"
+                 "第二次循环间隔=300\r\n[记录]\r\n保存=1\r\n");
+  }
+  RunningProgram first(programs[0].path(), classA.path());
+  ASSERT_NE(first.window(), nullptr);
+  ::ShowWindow(first.window(), SW_MINIMIZE);
+  first.Click(app::kStartButtonId);
+  ::Sleep(200);  // the draw is under way when the second copy starts
+
+  // The same folder written another way: other case, "..", a trailing separator.
+  std::string other = classA.path();
+  const size_t slash = other.find_last_of('\\');
+  other = other.substr(0, slash) + "\\img\\..\\E2E_COPIES a\\";
+  RunningProgram second(programs[1].path(), other);
+  DWORD code = 99;
+  ASSERT_TRUE(second.WaitForExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(second.window(), nullptr);
+  EXPECT_FALSE(::IsIconic(first.window()));
+  EXPECT_EQ(::GetForegroundWindow(), first.window());
+
+  RunningProgram beside(programs[2].path(), classB.path());
+  EXPECT_NE(beside.window(), nullptr);
+  EXPECT_FALSE(beside.Ended());
+
+  ::Sleep(1500);  // the draw lands (three steps of 300 ms) and is logged once
+  const platform::Bytes log = platform::ReadWholeFile(classA.path() + "\\点名记录.csv");
+  const std::string text(log.begin(), log.end());
+  size_t rows = 0;
+  for (size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += 2) ++rows;
+  EXPECT_EQ(rows, 2u) << text;  // the header and the one landing
+  EXPECT_FALSE(first.Ended());
 }
 
 int main(int argc, char** argv) {

@@ -8,12 +8,36 @@
 #include "rollcall_version.h"
 
 #include "app/globals.h"
+#include "app/one_copy.h"
 #include "app/startup.h"
 #include "platform/gdiplus_session.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/skin_engine.h"
 
 namespace {
+
+TEST(OneCopy, AFolderIsOneKeyHoweverItIsWrittenAndHeldByTheFirstCopyOnly) {
+  EXPECT_EQ(app::FolderKey("C:\\Class\\三年级\\"), app::FolderKey("c:/class/x/../三年级"));
+  EXPECT_EQ(app::FolderKey("C:\\Class\\.\\A\\\\"), app::FolderKey("C:\\CLASS\\a"));
+  EXPECT_NE(app::FolderKey("C:\\Class\\A"), app::FolderKey("C:\\Class\\AB"));
+  EXPECT_EQ(app::FolderKey("C:\\"), L"C:\\");
+
+  // Never shown, so it goes at once (restoring a minimised copy is the
+  // end-to-end test's).
+  HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                  nullptr, nullptr);
+  {
+    app::OneCopy first("C:\\one_copy_test\\A");
+    ASSERT_TRUE(first.First());
+    first.Publish(window);
+    app::OneCopy again("c:\\ONE_COPY_TEST\\b\\..\\a\\");
+    EXPECT_FALSE(again.First());
+    EXPECT_EQ(again.BringRunningCopyToFront(0), window);
+    EXPECT_TRUE(app::OneCopy("C:\\one_copy_test\\B").First());
+  }
+  EXPECT_TRUE(app::OneCopy("C:\\one_copy_test\\A").First()) << "free once the first ends";
+  ::DestroyWindow(window);
+}
 
 TEST(Startup, BuildsTheEngineLoadsTheNamedIconAndSetsTheDefaults) {
   app::InitApplicationModule();

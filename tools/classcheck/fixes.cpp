@@ -56,23 +56,30 @@ void FixPhoto(const Photo& photo, Report& report) {
   const std::string name = PhotoName(photo.line);
   const std::vector<uint8_t> scaled = ScaleToBox(platform::ReadWholeFile(path));
   if (scaled.empty()) {
-    report.NotFixed(name + " 没有缩小: 无法解码或编码这张照片");
+    report.NotFixed(name + " 没有改: 无法解码或编码这张照片");
     return;
   }
   ::CreateDirectoryA(OriginalsFolder().c_str(), nullptr);
   const std::string original = FreeNameInFolder(OriginalsFolder(), BaseName(path));
   if (!::MoveFileA(path.c_str(), original.c_str())) {
-    report.NotFixed(name + " 没有缩小: 无法把原图移到 img\\原图\\");
+    report.NotFixed(name + " 没有改: 无法把原图移到 img\\原图\\");
     return;
   }
   if (!platform::WriteWholeFileAtomically(path, scaled.data(), scaled.size())) {
     ::MoveFileA(original.c_str(), path.c_str());
-    report.NotFixed(name + " 没有缩小: 无法写入");
+    report.NotFixed(name + " 没有改: 无法写入");
     return;
   }
-  report.Fixed(name + " 从 " + std::to_string(photo.probe.width) + " x " +
-               std::to_string(photo.probe.height) + " 缩放为 440 x 272 (取中间部分); 原图移到 " +
-               Relative(original));
+  const std::string turned =
+      photo.probe.Turned() ? " 已转正 (" + TurnText(photo.probe.orientation) + "), 去掉了方向标记"
+                           : "";
+  const std::string resized = photo.probe.LargerThanBox()
+                                  ? std::string(photo.probe.Turned() ? ", 并" : " ") + "从 " +
+                                        std::to_string(photo.probe.width) + " x " +
+                                        std::to_string(photo.probe.height) +
+                                        " 缩放为 440 x 272 (取中间部分)"
+                                  : "";
+  report.Fixed(name + turned + resized + "; 原图移到 " + Relative(original));
 }
 
 }  // namespace
@@ -82,7 +89,7 @@ std::string OriginalsFolder() { return app::DataDirectory() + "\\img\\原图"; }
 bool ApplyFixes(const RosterCheck& roster, const PhotoCheck& photos, Report& report,
                 const Progress& progress) {
   const bool fixRoster = roster.canConvert;
-  const std::vector<int32_t> lines = photos.ToScale();
+  const std::vector<int32_t> lines = photos.ToFix();
   if (roster.needsConversion && !roster.canConvert)
     report.NotFixed("ming.txt 没有转换: 先解决上面列出的 ming.txt 问题");
   if (!fixRoster && lines.empty()) {

@@ -80,12 +80,15 @@ void Summarise(const PhotoCheck& c, int32_t lineCount, Report& report) {
   if (!c.orphans.empty())
     report.Problem("没有哪一行用到的照片: " + JoinList(c.orphans) +
                    "。办法: 照片要按名单的行号命名 (第 7 行的照片是 img\\7.jpg), 改名或移走");
-  std::vector<std::string> empty, unreadable, huge, large, small;
+  std::vector<std::string> empty, unreadable, phone, huge, large, small, turned;
   for (const Photo& p : c.photos) {
     const std::string name = PhotoName(p.line);
+    if (p.probe.Turned() && p.probe.state != PictureState::kTooLarge)
+      turned.push_back(name + " (" + TurnText(p.probe.orientation) + ")");
     switch (p.probe.state) {
       case PictureState::kEmpty: empty.push_back(name); break;
       case PictureState::kUnreadable: unreadable.push_back(name); break;
+      case PictureState::kPhoneFormat: phone.push_back(name); break;
       case PictureState::kTooLarge: huge.push_back(name + " (" + SizeText(p.probe) + ")"); break;
       case PictureState::kShown:
         if (p.probe.LargerThanBox())
@@ -99,6 +102,17 @@ void Summarise(const PhotoCheck& c, int32_t lineCount, Report& report) {
   if (!unreadable.empty())
     report.Problem("打不开的照片 (损坏或不是图片): " + JoinList(unreadable) +
                    "。办法: 用看图软件重新另存为 JPEG, 或换一张");
+  if (!phone.empty())
+    report.Problem(
+        "不是 JPEG 的照片 (手机的 HEIC 格式, 只是名字叫 .jpg), 程序打不开: " + JoinList(phone) +
+        "。办法: 用 Windows 的\"照片\"或\"画图\"打开, \"另存为\" JPEG 格式; 或在手机的"
+        "相机设置里把格式改为\"兼容性最佳\" (JPEG) 后重新拍摄");
+  if (!turned.empty())
+    report.Problem(
+        "带方向标记的照片 (手机竖拍, 存的是侧躺的图), 程序会按标记转正显示: " + JoinList(turned) +
+            "。办法: 运行 classcheck --fix 存成转正的照片, 去掉方向标记 (原图移到 "
+            "img\\原图\\)",
+        true);
   if (!huge.empty())
     report.Problem("超过 4000 万像素的照片, 程序不显示: " + JoinList(huge) +
                        "。办法: 运行 classcheck --fix 缩小 (原图移到 img\\原图\\)",
@@ -116,11 +130,24 @@ void Summarise(const PhotoCheck& c, int32_t lineCount, Report& report) {
 
 std::string PhotoName(int32_t line) { return "img\\" + std::to_string(line) + ".jpg"; }
 
-std::vector<int32_t> PhotoCheck::ToScale() const {
+std::string TurnText(int orientation) {
+  switch (orientation) {
+    case 2: return "左右翻转";
+    case 3: return "转 180°";
+    case 4: return "上下翻转";
+    case 5: return "顺时针转 90° 再左右翻转";
+    case 6: return "顺时针转 90°";
+    case 7: return "逆时针转 90° 再左右翻转";
+    case 8: return "逆时针转 90°";
+  }
+  return "不转";
+}
+
+std::vector<int32_t> PhotoCheck::ToFix() const {
   std::vector<int32_t> out;
   for (const Photo& p : photos)
     if (p.probe.state == PictureState::kTooLarge ||
-        (p.probe.state == PictureState::kShown && p.probe.LargerThanBox()))
+        (p.probe.state == PictureState::kShown && (p.probe.LargerThanBox() || p.probe.Turned())))
       out.push_back(p.line);
   return out;
 }

@@ -21,8 +21,9 @@ struct PhotoCheck {
   std::vector<Photo> photos;         // photos of lines that have one
   std::vector<int32_t> missing;      // lines without a photo
   std::vector<std::string> orphans;  // picture files of img no line uses
-  // Photos --fix scales to the box: larger than it, and decodable.
-  std::vector<int32_t> ToScale() const;
+  // Photos --fix rewrites: decodable, and larger than the box or turned by
+  // an Orientation tag.
+  std::vector<int32_t> ToFix() const;
 };
 
 // Called after each photo: done so far, how many in all.
@@ -34,5 +35,8 @@ void CheckBackground(Report& report);
 
 // "img\12.jpg": a photo's path as the teacher sees it in the class folder.
 std::string PhotoName(int32_t line);
+
+// "顺时针转 90°": the turn a photo's Orientation tag (2..8) asks for.
+std::string TurnText(int orientation);
 
 }  // namespace classcheck

@@ -1,5 +1,6 @@
-// Makes a photo fit the photo box: scaled to cover 440 x 272 around its
-// centre, the overhang cut off, encoded as JPEG.
+// Makes a photo fit the photo box: turned upright as its Orientation tag
+// says, then, when larger than the box, scaled to cover 440 x 272 around its
+// centre, the overhang cut off; encoded as JPEG without any tag.
 #pragma once
 
 #include <cstdint>

@@ -7,7 +7,9 @@
 
 #include <cstdio>
 
+#include "app/exif_orientation.h"
 #include "tests/app/temp_class_folder.h"
+#include "tests/app/turned_jpeg.h"
 #include "tests/support/processes.h"
 #include "tests/tools/classcheck/class_folder_helpers.h"
 #include "tools/classcheck/checker.h"
@@ -196,6 +198,66 @@ TEST(ClassCheckProgram, ACleanFolderExitsZeroAndAMissingSettingsFileIsNotCreated
   EXPECT_EQ(before, Snapshot(folder.path()));
   EXPECT_EQ(0u, RunChecker("--fix " + Quoted(folder.path())).code);
   EXPECT_EQ(before, Snapshot(folder.path()));
+}
+
+// Phone photos: stored on their side with a tag, and HEIC named .jpg.
+TEST(ClassCheckProgram, TurnedAndPhonePhotosAreNamedAndFixWritesThemUpright) {
+  TempClassFolder folder("turned_photos");
+  folder.WriteFile("ming.txt", "张三\r\n李四\r\n王五\r\n赵六\r\n");
+  const Bytes sideways = turned_jpeg::TurnedJpeg(6);  // 40 x 60 stored, 60 x 40 upright
+  const Bytes large = turned_jpeg::WithExif(Jpeg(600, 800), turned_jpeg::OrientationTiff(8));
+  Bytes heic =
+      ToBytes(std::string("\0\0\0\x18"
+                          "ftypheic\0\0\0\0mif1heic",
+                          24));
+  heic.resize(4000, 0x5A);
+  folder.WriteFile("img\\1.jpg", sideways);
+  folder.WriteFile("img\\2.jpg", large);
+  folder.WriteFile("img\\3.jpg", turned_jpeg::TurnedJpeg(1, 9));  // a broken tag: as stored
+  folder.WriteFile("img\\4.jpg", heic);
+  folder.WriteFile("img\\背景.jpg", Jpeg(512, 394));
+
+  CheckerRun run = RunChecker(Quoted(folder.path()));
+  EXPECT_EQ(1u, run.code);
+  for (const char* line :
+       {"[问题] 带方向标记的照片 (手机竖拍, 存的是侧躺的图), 程序会按标记转正显示: img\\1.jpg "
+        "(顺时针转 90°)、img\\2.jpg (逆时针转 90°)。",
+        "[问题] 不是 JPEG 的照片 (手机的 HEIC 格式, 只是名字叫 .jpg), 程序打不开: img\\4.jpg。",
+        "[问题] 比照片框 (440 x 272) 大的照片, 只显示左上角: img\\2.jpg (800 x 600)"})
+    EXPECT_NE(std::string::npos, run.out.find(line)) << line << "\n--- output:\n" << run.out;
+  EXPECT_EQ(std::string::npos, run.out.find("img\\3.jpg (")) << "a broken tag is no turn";
+  EXPECT_EQ(std::string::npos, run.out.find("打不开的照片 (损坏")) << "HEIC has its own line";
+
+  CheckerRun fix = RunChecker("--fix " + Quoted(folder.path()));
+  EXPECT_NE(std::string::npos,
+            fix.out.find("[已修正] img\\1.jpg 已转正 (顺时针转 90°), 去掉了方向标记; 原图移到 "
+                         "img\\原图\\1.jpg"))
+      << fix.out;
+  EXPECT_NE(
+      std::string::npos,
+      fix.out.find("[已修正] img\\2.jpg 已转正 (逆时针转 90°), 去掉了方向标记, 并从 800 x 600 "
+                   "缩放为 440 x 272"))
+      << fix.out;
+  auto after = Snapshot(folder.path());
+  EXPECT_EQ(sideways, after["img\\原图\\1.jpg"]);
+  EXPECT_EQ(large, after["img\\原图\\2.jpg"]);
+  EXPECT_EQ(heic, after["img\\4.jpg"]);
+  EXPECT_EQ(1, app::JpegOrientation(after["img\\1.jpg"]));
+  EXPECT_EQ(1, app::JpegOrientation(after["img\\2.jpg"]));
+  graphics::Bitmap upright;
+  ASSERT_TRUE(upright.CreateBitmapFromStream(after["img\\1.jpg"]));
+  EXPECT_EQ(uint32_t(turned_jpeg::kWidth), upright.GetImageWidth());
+  EXPECT_EQ(uint32_t(turned_jpeg::kHeight), upright.GetImageHeight());
+  Gdiplus::ARGB corner = 0;
+  upright.BitmapGetPixel(6, 6, corner);
+  EXPECT_GT(corner >> 16 & 0xFF, 180u) << std::hex << corner << ": the red corner is top left";
+  EXPECT_LT(corner >> 8 & 0xFF, 80u) << std::hex << corner;
+  const PictureSize scaled = Measure(after["img\\2.jpg"]);
+  EXPECT_EQ(440u, scaled.width);
+  EXPECT_EQ(272u, scaled.height);
+
+  CheckerRun again = RunChecker(Quoted(folder.path()));
+  EXPECT_EQ(std::string::npos, again.out.find("带方向标记")) << again.out;
 }
 
 TEST(ClassCheckProgram, ARosterOfRandomBytesGetsAReport) {
