@@ -3,17 +3,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "graphics/text.h"
+
 namespace app {
 namespace {
-
-std::wstring Widen(const std::string& text) {
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (n <= 1) return {};
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, out.data(), n);
-  out.resize(static_cast<size_t>(n) - 1);
-  return out;
-}
 
 // Object names are at most MAX_PATH characters and take no '\' beyond the
 // namespace: the key goes in as a hash.
@@ -56,7 +49,7 @@ class SharedWindow {
 }  // namespace
 
 std::wstring FolderKey(const std::string& folder) {
-  std::wstring path = Widen(folder);
+  std::wstring path = graphics::Utf16FromCodePage(folder);
   for (wchar_t& c : path)
     if (c == L'/') c = L'\\';
   std::vector<wchar_t> full(32768);

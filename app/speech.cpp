@@ -4,6 +4,7 @@
 #include <sapi.h>
 
 #include "app/globals.h"
+#include "graphics/text.h"
 
 namespace app {
 namespace {
@@ -14,15 +15,6 @@ constexpr GUID kSpVoiceClass = {
     0x96749377, 0x3391, 0x11d2, {0x9e, 0xe3, 0x00, 0xc0, 0x4f, 0x79, 0x73, 0x96}};
 constexpr GUID kSpVoiceInterface = {
     0x6c44df74, 0x72b9, 0x4992, {0xa1, 0xec, 0xef, 0x99, 0x6e, 0x04, 0x22, 0xd4}};
-
-std::wstring Widen(const std::string& text) {
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (n <= 1) return {};
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, out.data(), n);
-  out.resize(static_cast<size_t>(n) - 1);
-  return out;
-}
 
 // COM on this thread for as long as the voice lives.
 class ComScope {
@@ -51,7 +43,7 @@ class SystemVoice final : public Voice {
   SystemVoice& operator=(const SystemVoice&) = delete;
 
   void Speak(const std::string& text) override {
-    const std::wstring wide = Widen(text);
+    const std::wstring wide = graphics::Utf16FromCodePage(text);
     if (wide.empty()) return;
     // Failures are silent: the draw goes on without the voice.
     voice_->Speak(wide.c_str(), SPF_ASYNC | SPF_PURGEBEFORESPEAK | SPF_IS_NOT_XML, nullptr);

@@ -20,6 +20,7 @@
 #include "platform/handles.h"
 #include "platform/messages.h"
 #include "skin/engine/module_state.h"
+#include "tests/app/program_loop.h"
 #include "tests/app/temp_class_folder.h"
 
 namespace {
@@ -276,25 +277,8 @@ class KeysOnTheWindow : public ::testing::Test {
     }
   }
   // The program's own loop, for `ms`: the key filter sees every message.
-  static void Pump(unsigned ms) {
-    const ULONGLONG end = ::GetTickCount64() + ms;
-    do {
-      MSG msg;
-      while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (platform::FilterMessage(msg)) continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-      }
-      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while (::GetTickCount64() < end);
-  }
-  static void Press(WORD key) {
-    INPUT keys[2] = {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = key;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, keys, sizeof(INPUT));
-  }
+  static void Pump(unsigned ms) { app_test::PumpProgramLoop(ms); }
+  static void Press(WORD key) { app_test::PressKey(key); }
   TempClassFolder folder{"classroom_keys"};
   LandingView view;
   HWND window = nullptr;

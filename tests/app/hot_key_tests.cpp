@@ -14,6 +14,7 @@
 #include "app/settings.h"
 #include "platform/messages.h"
 #include "skin/engine/module_state.h"
+#include "tests/app/program_loop.h"
 #include "tests/app/temp_class_folder.h"
 #include "tests/support/screen.h"
 
@@ -107,18 +108,7 @@ void CALLBACK PressDuringDraw(HWND w, UINT, UINT_PTR id, DWORD) {
   PressHotKey();
 }
 
-void Pump(unsigned ms) {
-  const ULONGLONG end = ::GetTickCount64() + ms;
-  do {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (platform::FilterMessage(msg)) continue;
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  } while (::GetTickCount64() < end);
-}
+void Pump(unsigned ms) { app_test::PumpProgramLoop(ms); }
 
 // Whether `upper` lies above `lower` among the top-level windows.
 bool Above(HWND upper, HWND lower) {

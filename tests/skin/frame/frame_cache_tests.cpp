@@ -32,16 +32,6 @@ std::vector<uint8_t> PictureB() {
   return QuadrantPng(100, 80, RGB(10, 120, 160), RGB(250, 250, 250), RGB(90, 30, 10), RGB(0, 0, 0));
 }
 
-// Number of pixels that differ between two frames of the same size (all of
-// them when the sizes differ).
-int Differing(const Pixels& a, const Pixels& b) {
-  if (a.width() != b.width() || a.height() != b.height()) return a.width() * a.height() + 1;
-  int n = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) n += a.at(x, y) != b.at(x, y);
-  return n;
-}
-
 class FrameCache : public FrameTest {
  protected:
   void SetUp() override {

@@ -21,22 +21,15 @@ using testing_support::Pixels;
 
 constexpr int kW = 360, kH = 260;
 
-int Differing(const Pixels& a, const Pixels& b) {
-  if (a.width() != b.width() || a.height() != b.height()) return a.width() * a.height() + 1;
-  int n = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) n += a.at(x, y) != b.at(x, y);
-  return n;
-}
-
 class FrameLiveResize : public FrameTest {
  protected:
   void SetUp() override {
     FrameTest::SetUp();
     // Stretched over the frame (mode 3): a fast filter and the full one
     // differ where the quadrants meet.
-    Engine().SetTheme({}, QuadrantPng(90, 70, RGB(200, 40, 40), RGB(40, 200, 40),
-                                      RGB(40, 40, 200), RGB(200, 200, 40)),
+    Engine().SetTheme({},
+                      QuadrantPng(90, 70, RGB(200, 40, 40), RGB(40, 200, 40), RGB(40, 40, 200),
+                                  RGB(200, 200, 40)),
                       0x405060, 0x30A0E0, 3);
   }
   void TearDown() override {

@@ -118,6 +118,14 @@ testing_support::Pixels FramePixels(int i) {
   return testing_support::CaptureDC(w->FrameDC.get(), 0, 0, size.cx, size.cy);
 }
 
+int Differing(const testing_support::Pixels& a, const testing_support::Pixels& b) {
+  if (a.width() != b.width() || a.height() != b.height()) return a.width() * a.height() + 1;
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) n += a.at(x, y) != b.at(x, y);
+  return n;
+}
+
 std::vector<uint8_t> SolidPng(int width, int height, COLORREF colour) {
   return QuadrantPng(width, height, colour, colour, colour, colour);
 }

@@ -45,6 +45,9 @@ void SwallowFrameCommands(bool on);
 // The rendered frame of window i (FrameDC).
 testing_support::Pixels FramePixels(int i);
 
+// Number of pixels that differ between two frames of the same size (all of
+// them when the sizes differ).
+int Differing(const testing_support::Pixels& a, const testing_support::Pixels& b);
 // PNG pictures drawn here: one colour, or four quadrants.
 std::vector<uint8_t> SolidPng(int width, int height, COLORREF colour);
 std::vector<uint8_t> QuadrantPng(int width, int height, COLORREF topLeft, COLORREF topRight,
