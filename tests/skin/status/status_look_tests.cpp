@@ -177,8 +177,11 @@ TEST_F(StatusLook, AKeptGlowDrawsAsTheFirstAndAnythingItIsMadeFromShowsAtTheNext
   EXPECT_GT(Differing(draw(Glow{"别的文字", 0xFFFFFF, 12.0f, 140.0f}), once), 20) << "text";
   EXPECT_GT(Differing(draw(Glow{"状态文字", 0x00FF00, 12.0f, 140.0f}), once), 20) << "colour";
   EXPECT_GT(Differing(draw(Glow{"状态文字", 0xFFFFFF, 16.0f, 140.0f}), once), 20) << "size";
-  EXPECT_GT(Differing(draw(Glow{"状态文字", 0xFFFFFF, 12.0f, 60.0f}), once), 0) << "box";
   EXPECT_EQ(Differing(draw(first), once), 0) << "and back";
+  // A wider box draws a glow of its own, not a narrower one's stretched.
+  draw(Glow{"方框文字", 0xFFFFFF, 12.0f, 60.0f});
+  const testing_support::Pixels wide = draw(Glow{"方框文字", 0xFFFFFF, 12.0f, 140.0f});
+  EXPECT_LT(Brightest(wide, RECT{92, 0, 170, 40}), 10) << "box";
 
   // Through the engine: a new glow colour shows at the next redraw.
   Engine().SetTheme({}, {}, 0x000000);
