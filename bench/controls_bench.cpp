@@ -74,6 +74,11 @@ int main() {
     const double full =
         bench::TimeMs(100, [&] { skin::FullPaintContainer(groupBox, boxSurface.dc()); });
     bench::Report("group box full paint (no caption)", full, "ms", bench::Ratio(full, boxBlit));
+    const RECT tintedRect{0, 0, 260, 180};
+    const double tinted = bench::TimeMs(
+        100, [&] { skin::ReleaseSurface(skin::CaptureParentBackground(captioned, tintedRect)); });
+    bench::Report("  capture 260 x 180 under a tint", tinted, "ms",
+                  bench::Ratio(tinted, boxBlit) + " of 514 x 343");
     const double withCaption =
         bench::TimeMs(100, [&] { skin::FullPaintContainer(captioned, boxSurface.dc()); });
     bench::Report("group box 260 x 180, caption and tint", withCaption, "ms",

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "graphics/bitmap.h"
 #include "graphics/graphics.h"
 #include "graphics/solid_fill.h"
 #include "skin/drawing/colours.h"
@@ -77,7 +76,8 @@ void LayEnclosingTints(HDC dc, HWND control, const RECT& rect, int n, HWND sourc
   for (HWND p = control; p && p != source; p = ::GetParent(p)) {
     int owner = 0;
     if (const ContainerRecord* c = AsContainer(p, &owner, nullptr))
-      if (owner == n && c->tintColour != 0) tinted.push_back(c);
+      // A tint of alpha 0 would change no pixel.
+      if (owner == n && c->tintColour != 0 && c->tintAlpha != 0) tinted.push_back(c);
   }
   if (tinted.empty()) return;
   RECT bounds;
@@ -86,6 +86,22 @@ void LayEnclosingTints(HDC dc, HWND control, const RECT& rect, int n, HWND sourc
   graphics::Graphics g;
   if (!g.CreateFromHDC(dc)) return;
   for (auto it = tinted.rbegin(); it != tinted.rend(); ++it) LayTint(g, **it, origin);
+}
+
+// A bottom-up 32-bit DIB section, all zero (transparent black), as a GDI+
+// bitmap handed over as an HBITMAP would be, without drawing a GDI+ bitmap
+// first: that costs more than the rest of a capture.
+platform::UniqueBitmap NewSurfaceBitmap(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  return platform::UniqueBitmap(
+      ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
 
 }  // namespace
@@ -120,13 +136,10 @@ HDC CaptureParentBackground(HWND control, const RECT& rect) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return nullptr;
 
-  graphics::Bitmap canvas;
-  platform::UniqueBitmap bitmap;
-  if (!canvas.CreateBitmap(width, height) || !canvas.CreateHBITMAPFromBitmap(bitmap, 0))
-    return nullptr;
   Surface surface;
+  platform::UniqueBitmap bitmap = NewSurfaceBitmap(width, height);
   surface.dc.reset(::CreateCompatibleDC(nullptr));
-  if (!surface.dc) return nullptr;
+  if (!bitmap || !surface.dc) return nullptr;
   surface.previous = ::SelectObject(surface.dc.get(), bitmap.get());
   surface.bitmap = std::move(bitmap);
   HDC dc = surface.dc.get();

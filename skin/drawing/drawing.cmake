@@ -8,6 +8,7 @@ rollcall_skin_sources(
   colours.cpp colours.h
   control_brushes.cpp control_brushes.h
   control_font.cpp control_font.h
+  decoded_pictures.cpp decoded_pictures.h
   fade_image.cpp fade_image.h
   paint_frame.cpp paint_frame.h
   round_rect_path.cpp round_rect_path.h

@@ -4,10 +4,10 @@
 
 #include "graphics/font.h"
 #include "graphics/graphics.h"
-#include "graphics/image.h"
 #include "graphics/line_brush.h"
 #include "graphics/solid_fill.h"
 #include "graphics/string_format.h"
+#include "skin/drawing/decoded_pictures.h"
 #include "skin/frame/status_bar.h"
 
 namespace skin {
@@ -38,11 +38,9 @@ void DrawStatusPanel(graphics::Graphics& g, const StatusPanelLook& look) {
     g.FillRectangleI(gradient, x, y, w, h);
 
   Gdiplus::RectF textBox(float(x + 3), float(y + (h - kNominalTextHeight) / 2), float(w), float(h));
-  graphics::Image picture;
-  if (!look.image.empty() && picture.LoadImageFromStream(look.image)) {
-    const int iw = static_cast<int>(picture.GetImageWidth());
-    const int ih = static_cast<int>(picture.GetImageHeight());
-    g.DrawImageRectRectI(picture, x + 2, y + (h - ih) / 2, iw, ih);
+  if (const auto picture = DecodedPictureOf(look.image)) {
+    const int iw = picture->width, ih = picture->height;
+    DrawPicture(g, *picture, x + 2, y + (h - ih) / 2);
     textBox = Gdiplus::RectF(float(x + iw + 3), float(y + (h - kNominalTextHeight) / 2),
                              float(w - iw - 3), float(h));
   }

@@ -1,14 +1,13 @@
 #include "skin/controls/buttons/button_looks.h"
 
-#include "graphics/image.h"
 #include "graphics/line_brush.h"
 #include "graphics/path_gradient.h"
 #include "graphics/pen.h"
 #include "graphics/solid_fill.h"
 #include "skin/controls/buttons/buttons.h"
 #include "skin/drawing/control_font.h"
+#include "skin/drawing/decoded_pictures.h"
 #include "skin/drawing/shape_painting.h"
-#include "skin/drawing/skin_images.h"
 #include "skin/drawing/top_rounded_paths.h"
 
 namespace skin {
@@ -151,12 +150,7 @@ void DrawRadioButtonLook(graphics::Graphics& g, const ButtonLook& look, const Lo
 
 void DrawCheckBoxLook(graphics::Graphics& g, const ButtonLook& look, const LookBox& b) {
   const int top = b.y + (b.h - 13) / 2;
-  auto drawBox = [&](SkinImage which) {
-    graphics::Image box;
-    if (box.LoadImageFromStream(SkinImageBytes(which)))
-      g.DrawImageRectRectI(box, b.x, top, static_cast<int>(box.GetImageWidth()),
-                           static_cast<int>(box.GetImageHeight()));
-  };
+  auto drawBox = [&](SkinImage which) { DrawPicture(g, DecodedSkinImage(which), b.x, top); };
   drawBox(SkinImage::CheckOff);
   if (look.checked) drawBox(SkinImage::CheckOn);
 

@@ -1,12 +1,11 @@
 #include "skin/controls/edits/edit_looks.h"
 
 #include "graphics/font.h"
-#include "graphics/image.h"
 #include "graphics/pen.h"
 #include "graphics/solid_fill.h"
 #include "graphics/string_format.h"
+#include "skin/drawing/decoded_pictures.h"
 #include "skin/drawing/shape_painting.h"
-#include "skin/drawing/skin_images.h"
 
 namespace skin {
 namespace {
@@ -41,11 +40,7 @@ void DrawDropButton(graphics::Graphics& g, const ComboLook& look) {
   const Gdiplus::ARGB bottom = look.hot ? MakeArgb(look.accent, 150) : MakeArgb(look.accent, 100);
   FillGradient(g, RoundRectShape(x + 1, 3, b - 2, bh - 2, 1), PointF(x + 1, 2),
                PointF(x + 1, 2.0f + bh - 2), top, bottom);
-  graphics::Image arrow;
-  if (arrow.LoadImageFromStream(SkinImageBytes(SkinImage::ArrowDown)))
-    g.DrawImageRectRectI(arrow, bx + (b - 7) / 2, 2 + (bh - 4) / 2,
-                         static_cast<int>(arrow.GetImageWidth()),
-                         static_cast<int>(arrow.GetImageHeight()));
+  DrawPicture(g, DecodedSkinImage(SkinImage::ArrowDown), bx + (b - 7) / 2, 2 + (bh - 4) / 2);
 }
 
 void DrawListText(graphics::Graphics& g, const ComboLook& look) {

@@ -1,7 +1,7 @@
 // The border ring of a skinned list-type control: composed over what lies
-// behind the control, with the inner rectangle left the colour key, and
-// copied to the window DC with that key, so the client area the control
-// paints itself is never overwritten.
+// behind the ring, strip by strip, and copied to the window DC with the
+// colour key, so the client area the control paints itself is never
+// overwritten.
 #include "platform/handles.h"
 #include "skin/controls/lists/list_looks.h"
 #include "skin/controls/lists/lists.h"
@@ -44,15 +44,26 @@ void PaintListFrame(int i, int index, std::optional<bool> hot, std::optional<boo
   // Nothing of a control without a border would pass the colour key.
   if (!look.drawn) return;
 
-  PaintFrame frame(control, RECT{0, 0, look.width, look.height});
-  if (!frame) return;
-  DrawListFrameLook(frame.graphics(), look);
-  frame.graphics().Flush(Gdiplus::FlushIntentionSync);
   platform::WindowDC dc(control, ::GetWindowDC(control));
   if (!dc) return;
-  ::ExcludeClipRect(dc.get(), look.inner.left, look.inner.top, look.inner.right, look.inner.bottom);
-  ::TransparentBlt(dc.get(), 0, 0, look.width, look.height, frame.surface(), 0, 0, look.width,
-                   look.height, RGB(255, 0, 255));
+  // Only the ring is captured and drawn, strip by strip, each with the look
+  // moved to its place: the inner rectangle is the control's own.
+  const RECT& in = look.inner;
+  const RECT strips[] = {{0, 0, look.width, in.top},
+                         {0, in.bottom, look.width, look.height},
+                         {0, in.top, in.left, in.bottom},
+                         {in.right, in.top, look.width, in.bottom}};
+  for (const RECT& r : strips) {
+    if (r.right <= r.left || r.bottom <= r.top) continue;
+    PaintFrame frame(control, r);
+    if (!frame) return;
+    frame.graphics().TranslateWorldTransform(static_cast<float>(-r.left),
+                                             static_cast<float>(-r.top));
+    DrawListFrameLook(frame.graphics(), look);
+    frame.graphics().Flush(Gdiplus::FlushIntentionSync);
+    ::TransparentBlt(dc.get(), r.left, r.top, r.right - r.left, r.bottom - r.top, frame.surface(),
+                     0, 0, r.right - r.left, r.bottom - r.top, RGB(255, 0, 255));
+  }
 }
 
 }  // namespace skin

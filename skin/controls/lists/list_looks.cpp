@@ -7,7 +7,6 @@
 #include "graphics/pen.h"
 #include "graphics/solid_fill.h"
 #include "graphics/string_format.h"
-#include "skin/controls/containers/container_looks.h"
 #include "skin/drawing/control_font.h"
 
 namespace skin {
@@ -37,29 +36,26 @@ void DrawDivider(graphics::Graphics& g, float w, float h) {
     g.DrawLine(pen, w - 1, 0, w - 1, h);
 }
 
-// The caption's width as a group box measures its own.
-int CaptionWidth(const HeaderItemLook& look) {
-  GroupBoxCaption caption;
-  caption.text = look.text;
-  caption.fontName = look.fontName;
-  caption.fontSize = look.fontSize;
-  caption.fontStyle = look.fontStyle;
-  return MeasureCaption(caption);
+// The caption's width as a group box measures its own (MeasureCaption),
+// measured on the item's own graphics with the font the caption is drawn in.
+int CaptionWidth(graphics::Graphics& g, const HeaderItemLook& look, const graphics::Font* font) {
+  if (look.text.empty() || !font) return 1;
+  const graphics::TextMeasure m =
+      g.MeasureString(look.text, *font, graphics::RectF(0, 0, 0, 0), nullptr);
+  return static_cast<int>(m.bounds.Width) + 1;
 }
 
-void DrawCaption(graphics::Graphics& g, const HeaderItemLook& look, int x, int iconWidth) {
-  if (look.text.empty()) return;
-  graphics::Font font;
+void DrawCaption(graphics::Graphics& g, const HeaderItemLook& look, const graphics::Font* font,
+                 int x, int iconWidth) {
+  if (look.text.empty() || !font) return;
   graphics::StringFormat format;
   graphics::SolidFill ink;
-  if (!CreateCaptionFont(font, look.fontName, look.fontSize, look.fontStyle) ||
-      !format.CreateStringFormat(0) || !ink.CreateSolidFill(MakeArgb(kBlack, 255)))
-    return;
+  if (!format.CreateStringFormat(0) || !ink.CreateSolidFill(MakeArgb(kBlack, 255))) return;
   format.SetStringFormatTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
   const graphics::RectF place(static_cast<float>(x + iconWidth), 0,
                               static_cast<float>(look.width - iconWidth - 2 * look.margin),
                               static_cast<float>(look.height));
-  g.DrawString(look.text, font, place, &format, ink);
+  g.DrawString(look.text, *font, place, &format, ink);
 }
 
 }  // namespace
@@ -120,9 +116,14 @@ void DrawHeaderItemLook(graphics::Graphics& g, const HeaderItemLook& look) {
     iw = static_cast<int>(look.icon->GetImageWidth());
     ih = static_cast<int>(look.icon->GetImageHeight());
   }
-  const int x = HeaderImageX(look, iw, CaptionWidth(look));
+  // One font measures and draws the caption.
+  graphics::Font font;
+  const bool haveFont =
+      !look.text.empty() && CreateCaptionFont(font, look.fontName, look.fontSize, look.fontStyle);
+  const graphics::Font* caption = haveFont ? &font : nullptr;
+  const int x = HeaderImageX(look, iw, CaptionWidth(g, look, caption));
   if (look.icon) g.DrawImageRectRectI(*look.icon, x, (look.height - ih) / 2, iw, ih);
-  DrawCaption(g, look, x, iw);
+  DrawCaption(g, look, caption, x, iw);
 }
 
 }  // namespace skin

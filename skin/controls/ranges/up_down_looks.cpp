@@ -2,10 +2,10 @@
 
 #include <windowsx.h>
 
-#include "graphics/image.h"
 #include "graphics/solid_fill.h"
 #include "skin/controls/ranges/range_records.h"
 #include "skin/drawing/colours.h"
+#include "skin/drawing/decoded_pictures.h"
 #include "skin/drawing/shape_painting.h"
 #include "skin/drawing/skin_images.h"
 
@@ -36,11 +36,8 @@ HalfColours ColoursOf(const UpDownLook& look, const Half& half, bool hot) {
 }
 
 void DrawArrow(graphics::Graphics& g, const Half& half) {
-  graphics::Image arrow;
-  if (!arrow.LoadImageFromStream(SkinImageBytes(half.arrow))) return;
-  const int iw = static_cast<int>(arrow.GetImageWidth());
-  const int ih = static_cast<int>(arrow.GetImageHeight());
-  g.DrawImageRectRectI(arrow, half.x + (half.w - iw) / 2, half.y + (half.h - ih) / 2, iw, ih);
+  const DecodedPicture& arrow = DecodedSkinImage(half.arrow);
+  DrawPicture(g, arrow, half.x + (half.w - arrow.width) / 2, half.y + (half.h - arrow.height) / 2);
 }
 
 void DrawHalf(graphics::Graphics& g, const UpDownLook& look, const Half& half, bool hot) {

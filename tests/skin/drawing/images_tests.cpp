@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,10 @@
 #include "graphics/image_codecs.h"
 #include "graphics/path.h"
 #include "graphics/solid_fill.h"
+#include "graphics/status.h"
 #include "platform/files.h"
 #include "skin/drawing/colours.h"
+#include "skin/drawing/decoded_pictures.h"
 #include "skin/drawing/fade_image.h"
 #include "skin/drawing/round_rect_path.h"
 #include "skin/drawing/skin_images.h"
@@ -165,6 +168,81 @@ TEST(SkinImages, CheckBoxesAndArrows) {
     EXPECT_EQ(0xFF000000u, PixelAt(bitmap, a.tipX, a.tipY));
     EXPECT_EQ(0, Alpha(PixelAt(bitmap, a.clearX, a.clearY)));
   }
+}
+
+// A 40 x 30 ARGB canvas, half grey and half clear, with `draw` done on it.
+graphics::Bitmap DrawnCanvas(const std::function<void(graphics::Graphics&)>& draw) {
+  graphics::Bitmap canvas;
+  EXPECT_TRUE(canvas.CreateBitmap(40, 30));
+  graphics::Graphics g;
+  EXPECT_TRUE(g.GetImageGraphicsContext(canvas));
+  graphics::SolidFill grey;
+  EXPECT_TRUE(grey.CreateSolidFill(0xFF808080));
+  g.FillRectangleI(grey, 0, 0, 20, 30);
+  draw(g);
+  g.Flush(Gdiplus::FlushIntentionSync);
+  return canvas;
+}
+
+int DifferingPixels(const graphics::Bitmap& a, const graphics::Bitmap& b) {
+  int n = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x)
+      if (PixelAt(a, x, y) != PixelAt(b, x, y)) ++n;
+  return n;
+}
+
+TEST(DecodedPictures, KeptPixelsAreTheDecodedOnesAndDrawTheSame) {
+  for (const ExpectedImage& expected : kImages) {
+    SCOPED_TRACE(expected.name);
+    const skin::DecodedPicture& kept = skin::DecodedSkinImage(expected.image);
+    EXPECT_EQ(&kept, &skin::DecodedSkinImage(expected.image)) << "decoded once";
+    ASSERT_EQ(kept.width, expected.width);
+    ASSERT_EQ(kept.height, expected.height);
+    const graphics::Bitmap decoded = Decode(skin::SkinImageBytes(expected.image));
+    int same = 0;
+    for (int y = 0; y < kept.height; ++y)
+      for (int x = 0; x < kept.width; ++x)
+        if (kept.argb[size_t(y) * kept.width + x] == PixelAt(decoded, x, y)) ++same;
+    EXPECT_EQ(same, kept.width * kept.height);
+    // Drawn over grey and over nothing, at its size, as the image itself.
+    const graphics::Bitmap fromImage = DrawnCanvas([&](graphics::Graphics& g) {
+      g.DrawImageRectRectI(decoded, 14, 9, kept.width, kept.height);
+    });
+    const graphics::Bitmap fromKept =
+        DrawnCanvas([&](graphics::Graphics& g) { skin::DrawPicture(g, kept, 14, 9); });
+    EXPECT_EQ(DifferingPixels(fromImage, fromKept), 0);
+  }
+  EXPECT_TRUE(skin::DecodedSkinImage(static_cast<SkinImage>(0)).empty());
+  EXPECT_TRUE(skin::DecodedSkinImage(static_cast<SkinImage>(13)).empty());
+}
+
+TEST(DecodedPictures, ACallersPictureIsKeptWithItsBytesAndNewBytesShowAtOnce) {
+  const std::vector<uint8_t> red = MakePng(6, 4, {{0, 0, 6, 4, 0xFFFF0000}});
+  const std::vector<uint8_t> blue = MakePng(6, 4, {{0, 0, 6, 4, 0xFF0000FF}});
+  const auto first = skin::DecodedPictureOf(red);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->argb.front(), 0xFFFF0000u);
+  EXPECT_EQ(skin::DecodedPictureOf(red), first) << "decoded once";
+  const auto other = skin::DecodedPictureOf(blue);
+  ASSERT_TRUE(other);
+  EXPECT_EQ(other->argb.front(), 0xFF0000FFu);
+  EXPECT_EQ(skin::DecodedPictureOf(std::vector<uint8_t>(red)), first) << "by content";
+  EXPECT_FALSE(skin::DecodedPictureOf({}));
+  EXPECT_FALSE(skin::DecodedPictureOf(std::vector<uint8_t>{1, 2, 3}));
+
+  // Many pictures push the oldest out; drawing holds no GDI+ object.
+  for (int n = 0; n < 40; ++n)
+    EXPECT_TRUE(skin::DecodedPictureOf(MakePng(2, 2, {{0, 0, 2, 2, 0xFF000000u + ARGB(n)}})));
+  EXPECT_EQ(first->argb.front(), 0xFFFF0000u) << "a picture in use stays whole";
+  const long native = graphics::LiveNativeObjects();
+  const graphics::Bitmap canvas = DrawnCanvas([&](graphics::Graphics& g) {
+    const long withCanvas = graphics::LiveNativeObjects();
+    for (int n = 0; n < 100; ++n) skin::DrawPicture(g, *first, n % 30, n % 20);
+    EXPECT_EQ(graphics::LiveNativeObjects(), withCanvas);
+  });
+  EXPECT_EQ(PixelAt(canvas, 2, 2), 0xFFFF0000u);
+  EXPECT_EQ(graphics::LiveNativeObjects(), native + 1) << "the canvas alone";
 }
 
 TEST(SkinImages, MontageForTheEye) {

@@ -149,4 +149,63 @@ TEST_F(StatusLook, NewTextKeepsThePictureAndColourAndShowsAtOnce) {
                    RGB(0, 0, 230), 10));
 }
 
+// Pixels that differ between two drawings of the same size.
+int Differing(const testing_support::Pixels& a, const testing_support::Pixels& b) {
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.raw(x, y) != b.raw(x, y)) ++n;
+  return n;
+}
+
+TEST_F(StatusLook, AKeptGlowDrawsAsTheFirstAndAnythingItIsMadeFromShowsAtTheNextDraw) {
+  struct Glow {
+    const char* text;
+    skin::Colour glow;
+    float size;
+    float width;
+  };
+  auto draw = [](const Glow& c) {
+    return control_test::DrawOnBitmap(170, 40, RGB(0, 0, 0), [&](graphics::Graphics& g) {
+      skin::DrawGlowText(g, c.text, Gdiplus::RectF(10, 10, c.width, 22), 0x0000FF, c.glow, 4.0f,
+                         "宋体", 0, c.size);
+    });
+  };
+  const Glow first{"状态文字", 0xFFFFFF, 12.0f, 140.0f};
+  const testing_support::Pixels once = draw(first);
+  EXPECT_EQ(Differing(draw(first), once), 0) << "drawn again from what was kept";
+  EXPECT_GT(Differing(draw(Glow{"别的文字", 0xFFFFFF, 12.0f, 140.0f}), once), 20) << "text";
+  EXPECT_GT(Differing(draw(Glow{"状态文字", 0x00FF00, 12.0f, 140.0f}), once), 20) << "colour";
+  EXPECT_GT(Differing(draw(Glow{"状态文字", 0xFFFFFF, 16.0f, 140.0f}), once), 20) << "size";
+  EXPECT_EQ(Differing(draw(first), once), 0) << "and back";
+  // A wider box draws a glow of its own, not a narrower one's stretched.
+  draw(Glow{"方框文字", 0xFFFFFF, 12.0f, 60.0f});
+  const testing_support::Pixels wide = draw(Glow{"方框文字", 0xFFFFFF, 12.0f, 140.0f});
+  EXPECT_LT(Brightest(wide, RECT{92, 0, 170, 40}), 10) << "box";
+
+  // Through the engine: a new glow colour shows at the next redraw.
+  Engine().SetTheme({}, {}, 0x000000);
+  HWND window = MakeWindow(300, 200);
+  const int i = Skin(window, OnePanel("发光的状态", 0x000000));
+  const RECT panel = RectOf(Record(i).StatusPanelRects.at(1));
+  ASSERT_TRUE(Engine().SetStatusStyle(window, false, true, 0x000000, 0xFFFFFF));
+  auto greenish = [&] {
+    const testing_support::Pixels p = FramePixels(i);
+    int n = 0;
+    for (int y = panel.top; y < panel.bottom; ++y)
+      for (int x = panel.left; x < panel.right; ++x) {
+        const COLORREF c = p.at(x, y);
+        if (GetGValue(c) > 100 && GetGValue(c) > GetRValue(c) + 40 &&
+            GetGValue(c) > GetBValue(c) + 40)
+          ++n;
+      }
+    return n;
+  };
+  Engine().DrawStatusBar(i, nullptr, 1);
+  EXPECT_EQ(greenish(), 0);
+  ASSERT_TRUE(Engine().SetStatusStyle(window, false, true, 0x000000, 0x00FF00));
+  Engine().DrawStatusBar(i, nullptr, 1);
+  EXPECT_GT(greenish(), 5) << "a green glow";
+}
+
 }  // namespace
