@@ -76,8 +76,7 @@ void ReportFrameShare(const skin::RenderProfile& p, int steps) {
   bench::Report("  of which frame renders", frame / steps, "ms",
                 "(" + std::to_string(p.renders) + " renders in " + std::to_string(steps) +
                     " steps; the figure copied to the window " +
-                    std::to_string(p.ms[skin::RenderProfile::kCopy] / steps).substr(0, 5) +
-                    " ms)");
+                    std::to_string(p.ms[skin::RenderProfile::kCopy] / steps).substr(0, 5) + " ms)");
 }
 
 // Fifty steps of a drag of the bottom-right corner, each painted before the
@@ -127,8 +126,7 @@ void ReportControls(HWND window) {
   };
   std::vector<Cost> costs;
   for (HWND c = ::GetWindow(window, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
-    const double ms =
-        bench::TimeMs(3, [&] { ::RedrawWindow(c, nullptr, nullptr, kWholeWindow); });
+    const double ms = bench::TimeMs(3, [&] { ::RedrawWindow(c, nullptr, nullptr, kWholeWindow); });
     costs.push_back({c, ms});
     if (::GetWindow(c, GW_CHILD)) ReportControls(c);
   }
@@ -155,8 +153,8 @@ void SizeCommand(HWND sample, WPARAM command, const char* name) {
   ::Sleep(400);  // the settling timer is due; nothing handled it yet
   const double settled = Once([] { bench::PumpMessages(); });
   if (draft)
-    bench::Report(std::string("sample window, ") + name + " settled at full quality", settled,
-                  "ms", bench::Ratio(settled, blit));
+    bench::Report(std::string("sample window, ") + name + " settled at full quality", settled, "ms",
+                  bench::Ratio(settled, blit));
   else
     bench::Report(std::string("sample window, ") + name + " settled at full quality", -1, "",
                   "(no draft was shown)");

@@ -110,4 +110,3 @@ HWND CreateSkinnedGallery(skin::SkinEngine& engine, HFONT font) {
 }
 
 }  // namespace gallery
-
