@@ -26,21 +26,27 @@ std::mutex& PicturesLock() {
 
 }  // namespace
 
+bool ReadBitmapPixels(graphics::Bitmap& bitmap, int width, int height, Gdiplus::PixelFormat format,
+                      std::vector<uint32_t>& into) {
+  Gdiplus::BitmapData data{};
+  const graphics::Rect whole(0, 0, width, height);
+  if (!bitmap.BitmapLockBits(&whole, Gdiplus::ImageLockModeRead, format, data)) return false;
+  into.resize(static_cast<size_t>(width) * height);
+  for (int y = 0; y < height; ++y)
+    std::memcpy(&into[static_cast<size_t>(y) * width],
+                static_cast<const uint8_t*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride,
+                static_cast<size_t>(width) * 4);
+  bitmap.BitmapUnlockBits(data);
+  return true;
+}
+
 DecodedPicture PixelsOfBitmap(graphics::Bitmap& bitmap) {
   DecodedPicture read;
   const int width = static_cast<int>(bitmap.GetImageWidth());
   const int height = static_cast<int>(bitmap.GetImageHeight());
-  if (width <= 0 || height <= 0) return read;
-  Gdiplus::BitmapData data{};
-  const graphics::Rect whole(0, 0, width, height);
-  if (!bitmap.BitmapLockBits(&whole, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, data))
-    return read;
-  read.argb.resize(static_cast<size_t>(width) * height);
-  for (int y = 0; y < height; ++y)
-    std::memcpy(&read.argb[static_cast<size_t>(y) * width],
-                static_cast<const uint8_t*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride,
-                static_cast<size_t>(width) * 4);
-  bitmap.BitmapUnlockBits(data);
+  if (width <= 0 || height <= 0 ||
+      !ReadBitmapPixels(bitmap, width, height, PixelFormat32bppARGB, read.argb))
+    return {};
   read.width = width;
   read.height = height;
   return read;

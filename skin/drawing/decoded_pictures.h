@@ -21,6 +21,10 @@ struct DecodedPicture {
   bool empty() const { return argb.empty(); }
 };
 
+// The top-down rows of a width x height GDI+ bitmap in a 32-bit `format`
+// (ARGB or premultiplied PARGB), copied out of it.
+bool ReadBitmapPixels(graphics::Bitmap& bitmap, int width, int height, Gdiplus::PixelFormat format,
+                      std::vector<uint32_t>& into);
 // The pixels of a GDI+ bitmap, read once as 32-bit ARGB; empty on failure.
 DecodedPicture PixelsOfBitmap(graphics::Bitmap& bitmap);
 // The picture `bytes` encode; empty when they cannot be decoded.

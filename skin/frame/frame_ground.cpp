@@ -8,6 +8,7 @@
 #include "graphics/path.h"
 #include "graphics/pen.h"
 #include "skin/drawing/colours.h"
+#include "skin/drawing/decoded_pictures.h"
 #include "skin/drawing/round_rect_path.h"
 #include "skin/engine/module_state.h"
 #include "skin/engine/registry.h"
@@ -60,17 +61,7 @@ void DrawOutlinePaths(graphics::Graphics& g, float W, float H) {
 
 // Pixels of a bitmap, premultiplied and top-down, copied out of it.
 bool ReadPixels(graphics::Bitmap& bitmap, int width, int height, std::vector<uint32_t>& into) {
-  Gdiplus::BitmapData data{};
-  const graphics::Rect all(0, 0, width, height);
-  if (!bitmap.BitmapLockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, data))
-    return false;
-  into.resize(static_cast<size_t>(width) * height);
-  for (int y = 0; y < height; ++y)
-    std::copy_n(reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(data.Scan0) +
-                                                  static_cast<ptrdiff_t>(y) * data.Stride),
-                width, &into[static_cast<size_t>(y) * width]);
-  bitmap.BitmapUnlockBits(data);
-  return true;
+  return ReadBitmapPixels(bitmap, width, height, PixelFormat32bppPARGB, into);
 }
 
 // Decodes the picture once per picture and keeps its pixels at its own size.
@@ -207,19 +198,22 @@ struct OutlineKit {
   std::vector<uint32_t> pixels;  // premultiplied, top-down
 };
 
-OutlineKit DrawOutlineKit() {
-  OutlineKit kit;
+// The outline of a W x H frame drawn on transparent pixels (premultiplied,
+// top-down); empty when it could not be drawn.
+std::vector<uint32_t> OutlinePixels(int W, int H) {
+  std::vector<uint32_t> pixels;
   graphics::Bitmap canvas;
   graphics::Graphics g;
-  if (!canvas.CreateBitmap(kKitSize, kKitSize, PixelFormat32bppPARGB) ||
-      !g.GetImageGraphicsContext(canvas))
-    return kit;
+  if (!canvas.CreateBitmap(W, H, PixelFormat32bppPARGB) || !g.GetImageGraphicsContext(canvas))
+    return pixels;
   g.GraphicsClear(0);
-  DrawOutlinePaths(g, kKitSize, kKitSize);
+  DrawOutlinePaths(g, static_cast<float>(W), static_cast<float>(H));
   g.DeleteGraphics();
-  ReadPixels(canvas, kKitSize, kKitSize, kit.pixels);
-  return kit;
+  if (!ReadPixels(canvas, W, H, pixels)) pixels.clear();
+  return pixels;
 }
+
+OutlineKit DrawOutlineKit() { return OutlineKit{OutlinePixels(kKitSize, kKitSize)}; }
 
 const OutlineKit& Kit() {
   static const OutlineKit kit = DrawOutlineKit();
@@ -296,15 +290,8 @@ void DrawOutline(const DibView& view) {
   const OutlineKit& kit = Kit();
   if (W < 2 * kKitCorner + 1 || H < 2 * kKitCorner + 1 || kit.pixels.empty()) {
     // Too small to be pieced together: drawn as it is.
-    graphics::Bitmap canvas;
-    graphics::Graphics g;
-    std::vector<uint32_t> pixels;
-    if (!canvas.CreateBitmap(W, H, PixelFormat32bppPARGB) || !g.GetImageGraphicsContext(canvas))
-      return;
-    g.GraphicsClear(0);
-    DrawOutlinePaths(g, static_cast<float>(W), static_cast<float>(H));
-    g.DeleteGraphics();
-    if (ReadPixels(canvas, W, H, pixels)) BlendPremultiplied(view, 0, 0, pixels.data(), W, H, W);
+    const std::vector<uint32_t> pixels = OutlinePixels(W, H);
+    if (!pixels.empty()) BlendPremultiplied(view, 0, 0, pixels.data(), W, H, W);
     return;
   }
   ::GdiFlush();
